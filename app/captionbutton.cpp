@@ -1,0 +1,52 @@
+#include "app/captionbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace brovaci {
+
+namespace {
+
+constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+QRect captionRect(const QPushButton &button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+}
+
+bool fits(const QFont &font, const QRect &area, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    for (const QString &word : text.split(QChar(' '), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) > area.width())
+            return false;
+    return metrics.boundingRect(area, CaptionFlags, text).height() <= area.height();
+}
+
+} // namespace
+
+QFont CaptionButton::captionFont() const
+{
+    QFont f = font();
+    const QRect area = captionRect(*this);
+    while (!fits(f, area, text()) && f.pointSizeF() > 5.0)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    return f;
+}
+
+void CaptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setFont(captionFont());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(captionRect(*this), CaptionFlags, caption);
+}
+
+} // namespace brovaci

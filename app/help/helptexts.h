@@ -1,0 +1,19 @@
+// The two texts of the help panel, built at each click from constant pieces:
+// the instructions and the description of the program. One line each; the
+// panel wraps them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace brovaci::help {
+
+QStringList instructionPieces();
+QStringList descriptionPieces();
+QString instructions();
+QString description();
+
+// The credit line of the program: its name and version.
+QString credit();
+
+} // namespace brovaci::help

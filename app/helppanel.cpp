@@ -1,0 +1,111 @@
+#include "app/helppanel.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace brovaci {
+
+HelpPanel::HelpPanel(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    viewport()->installEventFilter(this);
+}
+
+void HelpPanel::setForeColor(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour);
+    setPalette(p);
+}
+
+QColor HelpPanel::foreColor() const
+{
+    return palette().color(QPalette::Text);
+}
+
+void HelpPanel::setFontSize(int points)
+{
+    QFont f = font();
+    f.setPointSize(points);
+    setFont(f);
+}
+
+void HelpPanel::setText(const QString &text)
+{
+    setPlainText(text);
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
+int HelpPanel::room() const
+{
+    return MaxLength - (length() - int(textCursor().selectedText().size()));
+}
+
+void HelpPanel::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty()
+        && (typed.at(0).isPrint() || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (inserts && room() < typed.size()) {
+        const int fits = std::max(0, room());
+        if (fits > 0)
+            insertPlainText(typed.left(fits));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void HelpPanel::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && room() < commit.size()) {
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(commit.left(std::max(0, room())), event->replacementStart(),
+                            event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&cut);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void HelpPanel::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText())
+        return;
+    // A paste that would pass the limit is cut at the limit.
+    const QString text = source->text().left(std::max(0, room()));
+    if (!text.isEmpty())
+        insertPlainText(text);
+}
+
+bool HelpPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_pressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool click = m_pressed && mouse->button() == Qt::LeftButton
+                && viewport()->rect().contains(mouse->position().toPoint());
+            m_pressed = false;
+            if (click) {
+                // Let the text edit finish its own handling of the release first.
+                QPlainTextEdit::viewportEvent(event);
+                emit clicked();
+                return true;
+            }
+        }
+    }
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+} // namespace brovaci

@@ -1,0 +1,38 @@
+// The help panel: a multi-line text box the user may edit, up to a limit of
+// typed characters. A click on its text raises clicked(); moving through it
+// with the keyboard or its scroll bar does not.
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace brovaci {
+
+class HelpPanel : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int MaxLength = 10000;
+
+    explicit HelpPanel(QWidget *parent = nullptr);
+
+    void setForeColor(const QColor &colour);
+    QColor foreColor() const;
+    void setFontSize(int points);
+    // Replaces the whole text and shows its beginning.
+    void setText(const QString &text);
+    int length() const { return toPlainText().size(); }
+
+signals:
+    void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int room() const;
+    bool m_pressed = false;
+};
+
+} // namespace brovaci

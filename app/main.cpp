@@ -1,0 +1,18 @@
+#include "app/frmpendolo.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // Widgets repaint through the platform's update requests; without a
+    // delay of their own every frame of a film reaches the screen at once.
+    if (!qEnvironmentVariableIsSet("QT_QPA_UPDATE_IDLE_TIME"))
+        qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brovaci"));
+    QApplication::setApplicationVersion(QStringLiteral(BROVACI_VERSION));
+
+    brovaci::Frmpendolo window;
+    window.Form_Load();
+    return app.exec();
+}

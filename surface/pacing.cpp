@@ -1,0 +1,35 @@
+#include "surface/pacing.h"
+
+#include "surface/checked.h"
+
+#include <limits>
+#include <thread>
+
+namespace brovaci {
+
+void Pacer::IdlePause(std::int16_t count)
+{
+    if (count < 1)
+        return;
+    const auto start = Clock::now();
+    m_textLine += count;
+    if (m_sink)
+        m_sink->present();
+    const auto until = start + m_pass * count;
+    if (!m_sink) {
+        std::this_thread::sleep_until(until);
+        return;
+    }
+    while (Clock::now() < until)
+        m_sink->idle(until);
+}
+
+std::int16_t speedLimiterCount(int scrollValue)
+{
+    if (scrollValue > std::numeric_limits<std::int16_t>::max()
+        || scrollValue < std::numeric_limits<std::int16_t>::min())
+        throw Overflow();
+    return multiply16(8, static_cast<std::int16_t>(scrollValue));
+}
+
+} // namespace brovaci

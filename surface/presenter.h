@@ -1,0 +1,54 @@
+// Gets the frames of a running scene onto the screen. A scene runs inside its
+// handler and never returns to the event loop, so at every frame boundary
+// (a pause, a clear that would wipe drawing not yet shown, the end of the
+// handler, and every 16 ms of continuous drawing) the dirty picture boxes ask
+// for a repaint and the UI thread processes non-input events until they have
+// been painted. That is what makes a frame reach the screen on X11 and on
+// Wayland alike. Input stays queued and is handled after the scene.
+//
+// No frame is wiped before it has been on screen for one refresh interval, so
+// a film never plays faster than the display can show it.
+#pragma once
+
+#include "surface/pacing.h"
+
+#include <QList>
+#include <chrono>
+
+namespace brovaci {
+
+class PictureBox;
+
+class Presenter : public FrameSink {
+public:
+    static constexpr std::chrono::milliseconds ContinuousDrawing{16};
+    static constexpr std::chrono::milliseconds PaintTimeout{250};
+
+    void add(PictureBox *box) { m_boxes.append(box); }
+
+    void present() override;
+    void idle(Clock::time_point until) override;
+
+    // Called by a box before its clear: shows what is not yet shown, then
+    // holds the frame on screen for the rest of its refresh interval.
+    void beforeWipe(PictureBox &box);
+    // Called by a box after it drew something.
+    void drawn(PictureBox &box);
+
+    void setRefreshInterval(std::chrono::nanoseconds interval) { m_refresh = interval; }
+    std::chrono::nanoseconds refreshInterval() const { return m_refresh; }
+    // The refresh interval of a display of the given rate; 60 Hz where unknown.
+    static std::chrono::nanoseconds intervalForRate(double hertz);
+
+    // Frames shown so far (tests and benchmarks read it).
+    long long framesPresented() const { return m_frames; }
+
+private:
+    QList<PictureBox *> m_boxes;
+    std::chrono::nanoseconds m_refresh = intervalForRate(60);
+    Clock::time_point m_dirtySince;
+    bool m_anyDirty = false;
+    long long m_frames = 0;
+};
+
+} // namespace brovaci
