@@ -222,10 +222,7 @@ QSizeF Frmpendolo::screenTwips() const
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s)
         return {9240, 5715};
-    double dpi = s->logicalDotsPerInch();
-    if (!(dpi > 0))
-        dpi = 96;
-    return {s->size().width() * 1440.0 / dpi, s->size().height() * 1440.0 / dpi};
+    return twipsOf(s->size(), s->logicalDotsPerInch());
 }
 
 void Frmpendolo::Form_Load()

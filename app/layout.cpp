@@ -2,6 +2,13 @@
 
 namespace brovaci {
 
+QSizeF twipsOf(QSize logicalPixels, double logicalDpi)
+{
+    if (!(logicalDpi > 0))
+        logicalDpi = 96;
+    return {logicalPixels.width() * 1440.0 / logicalDpi, logicalPixels.height() * 1440.0 / logicalDpi};
+}
+
 QPointF referencePoint(QSizeF screenTwips)
 {
     return {screenTwips.width() / 2 / 15, screenTwips.height() / 2 / 15};
@@ -11,8 +18,7 @@ QList<LayoutStep> startupLayout(QSizeF screenTwips)
 {
     const QPointF r = referencePoint(screenTwips);
     const auto at = [&r](double dx, double dy, double width, double height) {
-        // Each coordinate reaches the control as a single-precision value.
-        return QRectF(float(r.x() + dx), float(r.y() + dy), width, height);
+        return QRectF(r.x() + dx, r.y() + dy, width, height);
     };
     return {
         {"Picture1", at(10, -290, 250, 140)},

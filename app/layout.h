@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QList>
@@ -13,11 +14,13 @@ namespace brovaci {
 
 struct LayoutStep {
     QString control;
-    QRectF rect;            // in the window's pixels
+    QRectF rect;            // in the window's pixels; rounded to whole pixels when placed
     bool setsHeight = true; // the label's height follows its wrapped caption
     bool makesVisible = false;
 };
 
+// The screen's size in twips: its logical size times 1440 / its logical dpi.
+QSizeF twipsOf(QSize logicalPixels, double logicalDpi);
 QPointF referencePoint(QSizeF screenTwips);
 QList<LayoutStep> startupLayout(QSizeF screenTwips);
 

@@ -1,0 +1,249 @@
+// The window and its controls on the offscreen platform: texts, tool tips,
+// focus order, start-up, the picture boxes' pixels, and the rule that a
+// scene never starts inside another.
+#include "app/frmpendolo.h"
+#include "app/helppanel.h"
+#include "surface/picturebox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace brovaci;
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void controls_data();
+    void controls();
+    void settings();
+    void focusOrder();
+    void startUp();
+    void staticCurvePixels();
+    void noticePixels();
+    void handlerAskedForDuringASceneRunsAfterIt();
+    void closeDuringASceneClosesAfterIt();
+
+private:
+    static void quicken(Frmpendolo &w)
+    {
+        w.pacer().setPassLength(std::chrono::nanoseconds(0));
+        w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
+    }
+    static PictureBox *picture(Frmpendolo &w, const char *name) { return w.findChild<PictureBox *>(name); }
+    static int countColour(const QImage &image, QRgb rgb)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == rgb;
+        return n;
+    }
+};
+
+void TestWindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addRow("Picture1") << "Picture1" << "brovaci::PictureBox" << "" << "";
+    QTest::addRow("Picture2") << "Picture2" << "brovaci::PictureBox" << "" << "";
+    QTest::addRow("Picture3") << "Picture3" << "brovaci::PictureBox" << "" << "";
+    QTest::addRow("txtarmonica") << "txtarmonica" << "QLineEdit" << "200" << "";
+    QTest::addRow("Cmdperde") << "Cmdperde" << "brovaci::CaptionButton" << "Perdita di spinta dei due brovaci"
+                              << "Con il tasto destro hai un fermo immagine. ";
+    QTest::addRow("Cmddoppio") << "Cmddoppio" << "brovaci::CaptionButton" << "Movimento   Doppio Pendolo" << "";
+    QTest::addRow("cmdmovimento") << "cmdmovimento" << "brovaci::CaptionButton" << "Movimento Pendolo Singolo "
+                                  << "";
+    QTest::addRow("Cmdpendolo") << "Cmdpendolo" << "brovaci::CaptionButton" << "Curva Statica" << "";
+    QTest::addRow("Txtistru") << "Txtistru" << "brovaci::HelpPanel" << "" << "";
+    QTest::addRow("cmdtarmonica") << "cmdtarmonica" << "brovaci::CaptionButton" << "Curva Tridimensionale"
+                                  << "Per rallentare il movimento usa la barra a destra";
+    QTest::addRow("lblarmonica") << "lblarmonica" << "QLabel" << "" << "";
+    QTest::addRow("cmdfine") << "cmdfine" << "brovaci::CaptionButton" << "CHIUDI" << "";
+    QTest::addRow("Cmdcosafa") << "Cmdcosafa" << "brovaci::CaptionButton" << "Cosa fa il programma" << "";
+    QTest::addRow("Cmdistruzioni") << "Cmdistruzioni" << "brovaci::CaptionButton" << "Istruzioni" << "";
+    QTest::addRow("VScroll1") << "VScroll1" << "QScrollBar" << "" << "";
+}
+
+void TestWindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    Frmpendolo w;
+    QCOMPARE(w.windowTitle(), QStringLiteral("pendolo"));
+    QCOMPARE(w.controls().size(), 15);
+    auto *control = w.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
+    QCOMPARE(control->toolTip(), toolTip);
+    if (auto *button = qobject_cast<QPushButton *>(control))
+        QCOMPARE(button->text(), text);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        QCOMPARE(edit->text(), text);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        QCOMPARE(label->text(), text);
+}
+
+void TestWindow::settings()
+{
+    Frmpendolo w;
+    auto *scroll = w.findChild<QScrollBar *>("VScroll1");
+    QCOMPARE(scroll->orientation(), Qt::Vertical);
+    QCOMPARE(scroll->minimum(), 10);
+    QCOMPARE(scroll->maximum(), 3000);
+    QCOMPARE(scroll->value(), 10);
+    QCOMPARE(scroll->singleStep(), 10);
+    QCOMPARE(scroll->pageStep(), 100);
+    scroll->setValue(5000);
+    QCOMPARE(scroll->value(), 3000);
+
+    auto *panel = w.findChild<HelpPanel *>("Txtistru");
+    QCOMPARE(panel->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xC0));
+    QCOMPARE(panel->palette().color(QPalette::Text), QColor(0x80, 0x00, 0x80));
+    QCOMPARE(panel->font().pointSize(), 18);
+    QCOMPARE(panel->font().weight(), QFont::Bold);
+    QVERIFY(!panel->font().italic() && !panel->font().underline() && !panel->font().strikeOut());
+    QVERIFY(!panel->isReadOnly());
+    QVERIFY(panel->tabChangesFocus());
+    const QStringList lines = panel->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0], QStringLiteral("Curve armoniche di "));
+    QCOMPARE(lines[1], QStringLiteral("Lissajous     "));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3], QStringLiteral("Clicca qui per le istruzioni. "));
+    QVERIFY(lines[4].startsWith(QStringLiteral("Brovaci")) && lines[4].endsWith(QStringLiteral("  ")));
+    QCOMPARE(lines[5], QString(12, ' '));
+    QCOMPARE(lines[6], QString());
+
+    // Before start-up: the pendulum boxes are hidden, the curve box is not.
+    QVERIFY(picture(w, "Picture1")->isHidden());
+    QVERIFY(picture(w, "Picture2")->isHidden());
+    QVERIFY(!picture(w, "Picture3")->isHidden());
+    QCOMPARE(picture(w, "Picture3")->frameStyle(), QFrame::Panel | QFrame::Sunken);
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+void TestWindow::focusOrder()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdmovimento"));
+
+    const QStringList expected = {"Picture1", "Picture2", "Picture3", "txtarmonica", "Cmdperde",
+                                  "Cmddoppio", "cmdmovimento", "Cmdpendolo", "Txtistru", "cmdtarmonica",
+                                  "cmdfine", "Cmdcosafa", "Cmdistruzioni", "VScroll1"};
+    w.findChild<QWidget *>("Picture1")->setFocus();
+    QStringList walked;
+    for (int i = 0; i < expected.size(); ++i) {
+        walked << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(walked, expected);
+    // The walk comes round again to the first control.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+}
+
+void TestWindow::startUp()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    QVERIFY(w.isVisible());
+    for (const char *name : {"Picture1", "Picture2", "Picture3"})
+        QVERIFY2(picture(w, name)->isVisible(), name);
+    QVERIFY(w.pacer().textLine() == 119 * 80);
+    // The opening curve's last frame stays: blue dots on the curve box.
+    QVERIFY(countColour(picture(w, "Picture3")->canvas().image(), qRgb(0, 0, 255)) > 1000);
+    auto *label = w.findChild<QLabel *>("lblarmonica");
+    QCOMPARE(label->text().size(), 125);
+    QCOMPARE(label->width(), 271);
+    QVERIFY(label->height() >= label->fontMetrics().height());
+    QCOMPARE(picture(w, "Picture3")->size(), QSize(280, 200));
+    QCOMPARE(picture(w, "Picture1")->size(), QSize(250, 140));
+    QCOMPARE(picture(w, "Picture2")->size(), QSize(10, 90));
+}
+
+void TestWindow::staticCurvePixels()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    w.findChild<QLineEdit *>("txtarmonica")->setText("100");
+    w.Cmdpendolo_Click();
+    const QImage image = picture(w, "Picture3")->canvas().image();
+    const QRgb blue = qRgb(0, 0, 255);
+    // A circle of radius 65 around (125, 125): its four extremes, the 3-pixel
+    // dots around them, and an empty centre.
+    for (const QPoint p : {QPoint(190, 125), QPoint(60, 125), QPoint(125, 190), QPoint(125, 60)})
+        QVERIFY2(image.pixel(p) == blue || image.pixel(p + QPoint(-1, -1)) == blue, qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+    QCOMPARE(image.pixel(125, 125), qRgb(0, 0, 0));
+    QCOMPARE(image.pixel(200, 125), qRgb(0, 0, 0));
+    // Only black and blue: no stray colour.
+    QCOMPARE(countColour(image, blue) + countColour(image, qRgb(0, 0, 0)), image.width() * image.height());
+}
+
+void TestWindow::noticePixels()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    auto *box = w.findChild<QLineEdit *>("txtarmonica");
+    box->setText("12abc");
+    w.Cmdpendolo_Click();
+    QCOMPARE(box->text(), QStringLiteral("12abc"));
+    const QImage image = picture(w, "Picture3")->canvas().image();
+    QVERIFY(countColour(image, qRgb(0, 0, 255)) == 0);
+    // Red text in the top rows only: three lines of 14 points.
+    int lowest = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(image.pixel(x, y)) > 128 && qGreen(image.pixel(x, y)) < 64)
+                lowest = y;
+    QVERIFY(lowest > 20);
+    QVERIFY(lowest < 100);
+}
+
+void TestWindow::handlerAskedForDuringASceneRunsAfterIt()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    // Arrives while the turning curve runs (its pauses process posted events).
+    const auto before = w.pacer().textLine();
+    QMetaObject::invokeMethod(&w, "Cmdpendolo_Click", Qt::QueuedConnection);
+    w.cmdtarmonica_Click();
+    QVERIFY(!w.sceneRunning());
+    QCOMPARE(w.pacer().textLine() - before, 119 * 80); // the film played whole
+    // ... and the still figure ran after it: it is what the box shows.
+    const QImage shown = picture(w, "Picture3")->canvas().image();
+    w.cmdtarmonica_Click();
+    QVERIFY(picture(w, "Picture3")->canvas().image() != shown);
+    w.Cmdpendolo_Click();
+    QCOMPARE(picture(w, "Picture3")->canvas().image(), shown);
+}
+
+void TestWindow::closeDuringASceneClosesAfterIt()
+{
+    Frmpendolo w;
+    quicken(w);
+    w.Form_Load();
+    QVERIFY(w.isVisible());
+    QCoreApplication::postEvent(&w, new QCloseEvent);
+    const auto before = w.pacer().textLine();
+    w.Cmddoppio_Click();
+    // The film played to its end, then the window closed.
+    QCOMPARE(w.pacer().textLine() - before, 378000);
+    QVERIFY(!w.isVisible());
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
