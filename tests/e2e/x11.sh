@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The real program on a real X server, driven with real input.
+#   x11.sh BROVACI SHOTPROBE
+source "$(dirname "$0")/common.sh"
+app=$1 probe=$2
+start_xvfb
+export XDG_RUNTIME_DIR=$work
+
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+pids+=($app_pid)
+wait_for 10 xdotool search --onlyvisible --name '^pendolo$' || fail "no window"
+win=$(xdotool search --onlyvisible --name '^pendolo$' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "window not maximized: ${WIDTH}x$HEIGHT"
+ox=$X oy=$Y
+# Inside Picture3's border, Curva Statica and CHIUDI, from the layout.
+p3x=$((ox + 524)) p3y=$((oy + 326))
+
+# The opening curve is seen while it plays.
+sleep 0.4
+shot "$work/mid.png"
+blue=$("$probe" count "$work/mid.png" $p3x $p3y 276 196 0000ff)
+echo "opening curve, mid-film: $blue blue pixels in Picture3"
+[ "$blue" -gt 500 ] || fail "the opening curve is not on screen while it plays"
+
+# A click on Curva Statica during the opening curve waits for its end.
+xdotool mousemove $((ox + 567)) $((oy + 540)) click 1
+sleep 0.2
+shot "$work/after-click.png"
+"$probe" still "$work/after-click.png" $p3x $p3y 200 >"$work/wrong"
+[ "$(cat "$work/wrong")" -gt 0 ] || fail "the still figure was drawn inside the opening curve"
+kill -0 $app_pid || fail "the program ended"
+
+# Once the curve has ended the still figure for 200 is shown, drawn once.
+wait_for 15 bash -c "import -window root '$work/end.png' && [ \"\$('$probe' still '$work/end.png' $p3x $p3y 200)\" -eq 0 ]" \
+    || fail "the figure eight for 200 never appeared: $("$probe" still "$work/end.png" $p3x $p3y 200) pixels differ"
+echo "the still figure for 200 replaced the opening curve"
+
+# CHIUDI ends the program.
+xdotool mousemove $((ox + 322)) $((oy + 610)) click 1
+wait_for 5 bash -c "! kill -0 $app_pid" || fail "CHIUDI did not end the program"
+wait $app_pid || fail "the program exited with an error"
+echo "CHIUDI ended the program"
+echo "1 passed, 0 failed"
