@@ -7,6 +7,7 @@
 #include "scenes/scenes.h"
 #include "surface/picturebox.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -84,6 +85,8 @@ Frmpendolo::Frmpendolo(QWidget *parent) : QWidget(parent)
     resize(9240 / TwipsPerPixel, 5715 / TwipsPerPixel);
     buildControls();
     wireEvents();
+    if (const QScreen *s = screen())
+        m_presenter.setRefreshInterval(Presenter::intervalForRate(s->refreshRate()));
 }
 
 void Frmpendolo::buildControls()
@@ -241,12 +244,9 @@ void Frmpendolo::Form_Load()
             w->setVisible(true);
     }
 
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (s) {
-        m_presenter.setRefreshInterval(Presenter::intervalForRate(s->refreshRate()));
-        // Where no window manager maximizes the window, it still fills the screen.
+    // Where no window manager maximizes the window, it still fills the screen.
+    if (const QScreen *s = screen())
         setGeometry(s->availableGeometry());
-    }
     showMaximized();
     activateWindow();
     cmdmovimento->setFocus();
@@ -282,6 +282,11 @@ void Frmpendolo::run(const std::function<void()> &handler)
         m_presenter.present();
     }
     m_running = false;
+    // Input that arrived during the scene was set aside by the platform; the
+    // event loop only looks at it again once woken, so wake it now rather
+    // than at the next unrelated event.
+    if (auto *dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
     if (m_closeRequested) {
         m_closeRequested = false;
         close();

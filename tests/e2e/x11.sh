@@ -29,14 +29,37 @@ echo "opening curve, mid-film: $blue blue pixels in Picture3"
 xdotool mousemove $((ox + 567)) $((oy + 540)) click 1
 sleep 0.2
 shot "$work/after-click.png"
-"$probe" still "$work/after-click.png" $p3x $p3y 200 >"$work/wrong"
+"$probe" match "$work/after-click.png" $p3x $p3y still 200 >"$work/wrong"
 [ "$(cat "$work/wrong")" -gt 0 ] || fail "the still figure was drawn inside the opening curve"
 kill -0 $app_pid || fail "the program ended"
 
 # Once the curve has ended the still figure for 200 is shown, drawn once.
-wait_for 15 bash -c "import -window root '$work/end.png' && [ \"\$('$probe' still '$work/end.png' $p3x $p3y 200)\" -eq 0 ]" \
-    || fail "the figure eight for 200 never appeared: $("$probe" still "$work/end.png" $p3x $p3y 200) pixels differ"
+wait_for 15 bash -c "import -window root '$work/end.png' && [ \"\$('$probe' match '$work/end.png' $p3x $p3y still 200)\" -eq 0 ]" \
+    || fail "the figure eight for 200 never appeared: $("$probe" match "$work/end.png" $p3x $p3y still 200) pixels differ"
 echo "the still figure for 200 replaced the opening curve"
+
+# A click on Curva Tridimensionale during the single pendulum film (5.7 s)
+# runs after the film, once: 2 s later its last frame stands still.
+xdotool mousemove $((ox + 215)) $((oy + 605)) click 1   # Movimento Pendolo Singolo
+sleep 1
+xdotool mousemove $((ox + 657)) $((oy + 540)) click 1   # Curva Tridimensionale
+sleep 1.5
+shot "$work/film.png"
+[ "$("$probe" count "$work/film.png" $((ox + 522)) $((oy + 94)) 250 140 ff0000)" -gt 100 ] \
+    || fail "the pendulum is not on screen during its film"
+[ "$("$probe" count "$work/film.png" $p3x $p3y 276 196 0000ff)" -eq 0 ] \
+    || fail "the curve started inside the pendulum film"
+sleep 3.8 # the film ends about 5.7 s after its click; the curve takes about 2 s
+for i in 1 2 3 4 5 6 7 8; do
+    shot "$work/tail-$i.png"
+    "$probe" match "$work/tail-$i.png" $p3x $p3y turning 200
+    sleep 0.25
+done >"$work/tail"
+echo "curve box after the film, against the curve's last frame: $(tr '\n' ' ' <"$work/tail")"
+# It played (some screenshot shows another frame), ended on its last frame,
+# and did not start again (that frame stays to the end).
+[ "$(sort -u "$work/tail" | wc -l)" -gt 1 ] || fail "the curve did not play after the film"
+[ "$(tail -n 3 "$work/tail" | sort -u)" = "0" ] || fail "the curve did not end on its last frame, or played twice"
 
 # CHIUDI ends the program.
 xdotool mousemove $((ox + 322)) $((oy + 610)) click 1

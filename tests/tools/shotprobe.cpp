@@ -2,8 +2,9 @@
 //   shotprobe count PNG X Y W H RRGGBB    pixels of that colour in the area
 //   shotprobe bbox PNG RRGGBB             bounding box of that colour: X Y W H
 //   shotprobe pattern PNG X Y W H RRGGBB  a hash of where that colour lies
-//   shotprobe still PNG X Y TEXT          mismatching pixels between the area at
-//                                         (X, Y) and the still figure for TEXT
+//   shotprobe match PNG X Y SCENE TEXT    mismatching pixels between the area at
+//                                         (X, Y) and the curve box as SCENE leaves it
+//                                         for TEXT; SCENE is still or turning
 #include "../canvasstage.h"
 #include "scenes/scenes.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: shotprobe count|bbox|pattern|still PNG ...\n");
+    std::fprintf(stderr, "usage: shotprobe count|bbox|pattern|match PNG ...\n");
     return 2;
 }
 
@@ -74,10 +75,15 @@ int main(int argc, char *argv[])
         std::printf("%s\n", hash.result().toHex().left(16).constData());
         return 0;
     }
-    if (command == "still" && args.size() == 5) {
+    if (command == "match" && args.size() == 6) {
         testing::CanvasStage stage;
-        stage.text = args[4];
-        scenes::Cmdpendolo_Click(stage);
+        stage.text = args[5];
+        if (args[4] == "still")
+            scenes::Cmdpendolo_Click(stage);
+        else if (args[4] == "turning")
+            scenes::cmdtarmonica_Click(stage);
+        else
+            return usage();
         const QImage expected = stage.p3.canvas.image();
         long wrong = 0;
         for (int y = 0; y < expected.height(); ++y)
