@@ -4,6 +4,7 @@
 #include "app/help/helptexts.h"
 #include "app/helppanel.h"
 #include "app/layout.h"
+#include "input/period.h"
 #include "scenes/scenes.h"
 #include "surface/picturebox.h"
 
@@ -61,6 +62,27 @@ QString initialHelpText()
     return QStringLiteral("Curve armoniche di \nLissajous     \n\nClicca qui per le istruzioni. \n")
         + help::credit() + QString(8, QChar(' ')) + QStringLiteral("\n") + QString(12, QChar(' '))
         + QStringLiteral("\n");
+}
+
+// The face of the curve box's text: the window's sans-serif face, narrowed
+// where needed so that every line of the notice fits the box's drawing area
+// (280 pixels less its border) at the notice's size.
+QFont noticeFace(QFont face)
+{
+    constexpr int DrawingWidth = 280 - 2 * 2;
+    constexpr int Margin = 8;
+    face.setPointSize(NoticeFontSize);
+    const auto widest = [&face] {
+        const QImage probe(1, 1, QImage::Format_RGB32); // measured as the canvas draws it
+        const QFontMetricsF metrics(face, &probe);
+        qreal w = 0;
+        for (const QString &line : noticeLines())
+            w = std::max(w, metrics.horizontalAdvance(line.trimmed()));
+        return w;
+    };
+    for (int stretch = 99; widest() > DrawingWidth - Margin && stretch >= 60; --stretch)
+        face.setStretch(stretch);
+    return face;
 }
 
 QColor colourOf(Colour bgr)
@@ -133,6 +155,8 @@ void Frmpendolo::buildControls()
     }
     for (qsizetype i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+
+    Picture3->setCanvasFont(noticeFace(font()));
 
     // Shown by start-up: Picture2 when it is laid out, Picture1 after the opening curve.
     Picture1->hide();

@@ -15,14 +15,19 @@ double ReadPeriodNumber(const QString &text, const QLocale &locale)
     return value;
 }
 
+QStringList noticeLines()
+{
+    return {QStringLiteral("Hai immesso dati non compatibili  "), QStringLiteral("nella finestrella bianca,"),
+            QStringLiteral("cancella e cambiali.")};
+}
+
 void ShowIncompatibleDataNotice(Surface &picture)
 {
     picture.Cls();
     picture.setForeColor(Red);
-    picture.setFontSize(14);
-    picture.Print(QStringLiteral("Hai immesso dati non compatibili  "));
-    picture.Print(QStringLiteral("nella finestrella bianca,"));
-    picture.Print(QStringLiteral("cancella e cambiali."));
+    picture.setFontSize(NoticeFontSize);
+    for (const QString &line : noticeLines())
+        picture.Print(line);
 }
 
 } // namespace brovaci

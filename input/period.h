@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace brovaci {
 
@@ -23,5 +24,7 @@ double ReadPeriodNumber(const QString &text, const QLocale &locale = QLocale::sy
 
 // Clears the box and prints the three red lines, 14 points, from its top-left corner.
 void ShowIncompatibleDataNotice(Surface &picture);
+QStringList noticeLines();
+inline constexpr int NoticeFontSize = 14;
 
 } // namespace brovaci

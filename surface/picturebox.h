@@ -31,6 +31,7 @@ public:
     void setWidth(double width) override;
 
     const Canvas &canvas() const { return m_canvas; }
+    void setCanvasFont(const QFont &font) { m_canvas.setFont(font); }
 
     // Presentation state, for the Presenter.
     bool isDirty() const { return m_dirty; }

@@ -113,8 +113,8 @@ inline void RecordingSurface::add(Op op)
     m_stage.log.push_back(std::move(op));
 }
 
-// The three lines of the notice on the curve box.
-inline QStringList noticeLines()
+// The three lines of the notice on the curve box, as the user reads them.
+inline QStringList expectedNotice()
 {
     return {QStringLiteral("Hai immesso dati non compatibili  "), QStringLiteral("nella finestrella bianca,"),
             QStringLiteral("cancella e cambiali.")};

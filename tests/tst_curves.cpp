@@ -165,7 +165,7 @@ void TestCurves::failures()
     still.text = text;
     scenes::Cmdpendolo_Click(still);
     QCOMPARE(still.count(OpKind::PSet), 0);
-    QCOMPARE(still.printed(3), noticeLines());
+    QCOMPARE(still.printed(3), expectedNotice());
     QCOMPARE(still.touched(1), clearsBeforeFailing);
     QCOMPARE(still.touched(2), clearsBeforeFailing);
     QCOMPARE(still.log.back().kind, OpKind::Print);
@@ -175,7 +175,7 @@ void TestCurves::failures()
     scenes::cmdtarmonica_Click(turning);
     QCOMPARE(turning.count(OpKind::PSet), 0);
     QCOMPARE(turning.count(OpKind::Pause), 0);
-    QCOMPARE(turning.printed(3), noticeLines());
+    QCOMPARE(turning.printed(3), expectedNotice());
     // Already blank before the number was read.
     QCOMPARE(turning.count(OpKind::Cls, 1), 1);
     QCOMPARE(turning.count(OpKind::Cls, 2), 1);
@@ -190,7 +190,7 @@ void TestCurves::scrollOverflowEndsTheRun()
     stage.scroll = 4096;
     scenes::cmdtarmonica_Click(stage);
     QCOMPARE(stage.count(OpKind::Pause), 0);
-    QCOMPARE(stage.printed(3), noticeLines());
+    QCOMPARE(stage.printed(3), expectedNotice());
     // The notice's clear wipes the one frame drawn.
     QCOMPARE(stage.count(OpKind::PSet), 629);
     QCOMPARE(stage.log.back().kind, OpKind::Print);

@@ -76,7 +76,7 @@ void TestPeriod::notice()
     QCOMPARE(stage.log[1].colour, Colour(0x000000FF));
     QCOMPARE(stage.log[2].kind, OpKind::FontSize);
     QCOMPARE(stage.log[2].a, 14.f);
-    QCOMPARE(stage.printed(3), noticeLines());
+    QCOMPARE(stage.printed(3), expectedNotice());
     QVERIFY(!stage.touched(1) && !stage.touched(2));
 }
 

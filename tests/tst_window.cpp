@@ -203,13 +203,17 @@ void TestWindow::noticePixels()
     const QImage image = picture(w, "Picture3")->canvas().image();
     QVERIFY(countColour(image, qRgb(0, 0, 255)) == 0);
     // Red text in the top rows only: three lines of 14 points.
-    int lowest = -1;
+    int lowest = -1, rightmost = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qRed(image.pixel(x, y)) > 128 && qGreen(image.pixel(x, y)) < 64)
+            if (qRed(image.pixel(x, y)) > 128 && qGreen(image.pixel(x, y)) < 64) {
                 lowest = y;
+                rightmost = std::max(rightmost, x);
+            }
     QVERIFY(lowest > 20);
     QVERIFY(lowest < 100);
+    // Every line can be read whole: none runs into the right edge.
+    QVERIFY2(rightmost < image.width() - 3, qPrintable(QString::number(rightmost)));
 }
 
 void TestWindow::handlerAskedForDuringASceneRunsAfterIt()
