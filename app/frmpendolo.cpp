@@ -26,31 +26,34 @@ namespace brovaci {
 namespace {
 
 // The controls in focus order, with their creation-time rectangles in twips.
+// The accessible name is the caption, read without its extra blanks, or a
+// short Italian description where there is no caption.
 struct ControlRow {
     const char *name;
     const char *text;
     const char *toolTip;
+    const char *accessibleName;
     int left, top, width, height;
 };
 
 constexpr ControlRow Controls[] = {
-    {"Picture1", nullptr, nullptr, -120, 0, 4500, 3000},
-    {"Picture2", nullptr, nullptr, 2280, 2880, 3855, 1695},
-    {"Picture3", nullptr, nullptr, 5520, 840, 1215, 495},
-    {"txtarmonica", "200", nullptr, 5400, 1560, 1215, 420},
-    {"Cmdperde", "Perdita di spinta dei due brovaci", "Con il tasto destro hai un fermo immagine. ",
+    {"Picture1", nullptr, nullptr, "Pendoli", -120, 0, 4500, 3000},
+    {"Picture2", nullptr, nullptr, "Foglio scorrevole", 2280, 2880, 3855, 1695},
+    {"Picture3", nullptr, nullptr, "Figura delle curve", 5520, 840, 1215, 495},
+    {"txtarmonica", "200", nullptr, "Numero del periodo", 5400, 1560, 1215, 420},
+    {"Cmdperde", "Perdita di spinta dei due brovaci", "Con il tasto destro hai un fermo immagine. ", nullptr,
      6840, 720, 1575, 495},
-    {"Cmddoppio", "Movimento   Doppio Pendolo", nullptr, 5400, 2040, 1215, 495},
-    {"cmdmovimento", "Movimento Pendolo Singolo ", nullptr, 6960, 1440, 1215, 495},
-    {"Cmdpendolo", "Curva Statica", nullptr, 6840, 2280, 1215, 495},
-    {"Txtistru", nullptr, nullptr, 600, 3120, 4815, 1935},
-    {"cmdtarmonica", "Curva Tridimensionale", "Per rallentare il movimento usa la barra a destra",
+    {"Cmddoppio", "Movimento   Doppio Pendolo", nullptr, nullptr, 5400, 2040, 1215, 495},
+    {"cmdmovimento", "Movimento Pendolo Singolo ", nullptr, nullptr, 6960, 1440, 1215, 495},
+    {"Cmdpendolo", "Curva Statica", nullptr, nullptr, 6840, 2280, 1215, 495},
+    {"Txtistru", nullptr, nullptr, "Istruzioni e descrizione", 600, 3120, 4815, 1935},
+    {"cmdtarmonica", "Curva Tridimensionale", "Per rallentare il movimento usa la barra a destra", nullptr,
      4200, 840, 1500, 495},
-    {"lblarmonica", "", nullptr, 6840, 3360, 915, 555},
-    {"cmdfine", "CHIUDI", nullptr, 6120, 120, 1215, 495},
-    {"Cmdcosafa", "Cosa fa il programma", nullptr, 6360, 4560, 1215, 495},
-    {"Cmdistruzioni", "Istruzioni", nullptr, 6960, 2760, 1215, 495},
-    {"VScroll1", nullptr, nullptr, 4200, 1800, 255, 2775},
+    {"lblarmonica", "", nullptr, nullptr, 6840, 3360, 915, 555}, // read by its caption
+    {"cmdfine", "CHIUDI", nullptr, nullptr, 6120, 120, 1215, 495},
+    {"Cmdcosafa", "Cosa fa il programma", nullptr, nullptr, 6360, 4560, 1215, 495},
+    {"Cmdistruzioni", "Istruzioni", nullptr, nullptr, 6960, 2760, 1215, 495},
+    {"VScroll1", nullptr, nullptr, "Limitatore di velocità", 4200, 1800, 255, 2775},
 };
 
 constexpr int TwipsPerPixel = 15;
@@ -143,6 +146,7 @@ void Frmpendolo::buildControls()
                        row.height / TwipsPerPixel);
         if (row.toolTip)
             w->setToolTip(QString::fromUtf8(row.toolTip));
+        w->setAccessibleName(QString::fromUtf8(row.accessibleName ? row.accessibleName : row.text).simplified());
         if (!row.text)
             continue;
         const QString text = QString::fromUtf8(row.text);

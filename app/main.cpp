@@ -1,4 +1,5 @@
 #include "app/frmpendolo.h"
+#include "app/identity.h"
 
 #include <QApplication>
 
@@ -9,8 +10,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_UPDATE_IDLE_TIME"))
         qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brovaci"));
-    QApplication::setApplicationVersion(QStringLiteral(BROVACI_VERSION));
+    brovaci::setUpApplication();
 
     brovaci::Frmpendolo window;
     window.Form_Load();

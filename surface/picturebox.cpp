@@ -2,10 +2,23 @@
 
 #include "surface/presenter.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QWindow>
 
 namespace brovaci {
+
+namespace {
+
+// Assistive technology sees a picture box as a picture.
+QAccessibleInterface *accessiblePicture(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("brovaci::PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(Presenter &presenter, Colour backColour, bool sunkenBorder, QWidget *parent)
     : QFrame(parent), m_presenter(presenter), m_canvas(backColour)
@@ -18,6 +31,8 @@ PictureBox::PictureBox(Presenter &presenter, Colour backColour, bool sunkenBorde
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessible = (QAccessible::installFactory(accessiblePicture), true);
+    Q_UNUSED(accessible);
     presenter.add(this);
 }
 
