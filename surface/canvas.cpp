@@ -13,22 +13,6 @@ QRgb toRgb(Colour colour)
     return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-namespace {
-
-QPainter &prepare(QPainter &painter, Colour colour)
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(QColor::fromRgb(toRgb(colour)));
-    pen.setWidthF(Canvas::PenWidth);
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    return painter;
-}
-
-} // namespace
-
 Canvas::Canvas(Colour backColour, qreal devicePixelRatio)
     : m_ratio(devicePixelRatio), m_backColour(backColour)
 {
@@ -51,8 +35,24 @@ void Canvas::setDevicePixelRatio(qreal ratio)
     rebuild();
 }
 
+QPainter &Canvas::painter(Colour colour)
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setBrush(Qt::NoBrush);
+    }
+    QPen pen(QColor::fromRgb(toRgb(colour)));
+    pen.setWidthF(PenWidth);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    m_painter->setPen(pen);
+    return *m_painter;
+}
+
 void Canvas::rebuild()
 {
+    endPainting();
     const QSize device(std::max(1, qRound(m_size.width() * m_ratio)),
                        std::max(1, qRound(m_size.height() * m_ratio)));
     QImage fresh(device, QImage::Format_RGB32);
@@ -68,6 +68,7 @@ void Canvas::rebuild()
 
 void Canvas::Cls()
 {
+    endPainting();
     m_image.fill(toRgb(m_backColour));
     m_textPosition = QPointF(0, 0);
 }
@@ -77,6 +78,7 @@ void Canvas::PSet(float x, float y, Colour colour)
     // The dot covers the pixel that holds (x, y) and its eight neighbours.
     if (!(std::isfinite(x) && std::isfinite(y)))
         return;
+    endPainting();
     const double px = std::floor(double(x));
     const double py = std::floor(double(y));
     const double half = (PenWidth - 1) / 2.0;
@@ -95,8 +97,7 @@ void Canvas::PSet(float x, float y, Colour colour)
 
 void Canvas::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    QPainter painter(&m_image);
-    prepare(painter, colour).drawLine(QLineF(x1, y1, x2, y2));
+    painter(colour).drawLine(QLineF(x1, y1, x2, y2));
 }
 
 void Canvas::Circle(float x, float y, float radius, float aspect, Colour colour)
@@ -105,18 +106,16 @@ void Canvas::Circle(float x, float y, float radius, float aspect, Colour colour)
     const double r = std::fabs(double(radius));
     const double rx = q <= 1.0 ? r : r / q;
     const double ry = q <= 1.0 ? r * q : r;
-    QPainter painter(&m_image);
-    prepare(painter, colour).drawEllipse(QPointF(x, y), rx, ry);
+    painter(colour).drawEllipse(QPointF(x, y), rx, ry);
 }
 
 void Canvas::Print(const QString &text)
 {
     QFontMetricsF metrics(m_font, &m_image);
     if (!text.isEmpty()) {
-        QPainter painter(&m_image);
-        painter.setFont(m_font);
-        painter.setPen(QColor::fromRgb(toRgb(m_foreColour)));
-        painter.drawText(QPointF(m_textPosition.x(), m_textPosition.y() + metrics.ascent()), text);
+        QPainter &p = painter(m_foreColour);
+        p.setFont(m_font);
+        p.drawText(QPointF(m_textPosition.x(), m_textPosition.y() + metrics.ascent()), text);
     }
     m_textPosition = QPointF(0, m_textPosition.y() + metrics.lineSpacing());
 }

@@ -7,8 +7,11 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QSize>
+
+#include <memory>
 
 namespace brovaci {
 
@@ -22,7 +25,12 @@ public:
     void resize(QSize logicalSize);
     void setDevicePixelRatio(qreal ratio);
     QSize size() const { return m_size; }
-    const QImage &image() const { return m_image; }
+    // The picture as drawn so far.
+    const QImage &image() const
+    {
+        endPainting();
+        return m_image;
+    }
 
     void Cls();
     void PSet(float x, float y, Colour colour);
@@ -41,6 +49,10 @@ public:
 
 private:
     void rebuild();
+    // Lines, ellipses and text share one painter while they follow one
+    // another; it is ended before pixels are written directly or read.
+    QPainter &painter(Colour colour);
+    void endPainting() const { m_painter.reset(); }
 
     QSize m_size;
     qreal m_ratio = 1.0;
@@ -49,6 +61,7 @@ private:
     QFont m_font;
     QPointF m_textPosition;
     QImage m_image;
+    mutable std::unique_ptr<QPainter> m_painter;
 };
 
 } // namespace brovaci

@@ -40,7 +40,10 @@ void PictureBox::Cls()
 {
     m_presenter.beforeWipe(*this);
     m_canvas.Cls();
-    drawn();
+    m_wiped = true;
+    m_unshownDrawing = false;
+    m_dirty = true;
+    m_presenter.drawn(*this);
 }
 
 void PictureBox::PSet(float x, float y, Colour colour)
@@ -80,6 +83,7 @@ void PictureBox::setWidth(double width)
 void PictureBox::drawn()
 {
     m_dirty = true;
+    m_unshownDrawing = true;
     m_presenter.drawn(*this);
 }
 
@@ -94,6 +98,8 @@ bool PictureBox::isOnScreen() const
 void PictureBox::markShown()
 {
     m_dirty = false;
+    m_wiped = false;
+    m_unshownDrawing = false;
     m_shownAt = Clock::now();
 }
 

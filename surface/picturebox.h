@@ -35,6 +35,8 @@ public:
 
     // Presentation state, for the Presenter.
     bool isDirty() const { return m_dirty; }
+    bool isWiped() const { return m_wiped; } // cleared since last shown
+    bool hasUnshownDrawing() const { return m_unshownDrawing; } // drawn on since the last clear, not shown
     bool isOnScreen() const;
     void requestPaint() { update(contentsRect()); }
     void markShown();
@@ -51,6 +53,8 @@ private:
     Presenter &m_presenter;
     Canvas m_canvas;
     bool m_dirty = false;
+    bool m_wiped = false;
+    bool m_unshownDrawing = false;
     Clock::time_point m_shownAt;
 };
 

@@ -24,7 +24,6 @@ void Presenter::present()
         if (!box->isDirty())
             continue;
         if (box->isOnScreen()) {
-            box->requestPaint();
             waiting.append(box);
         } else {
             box->markShown(); // nobody can see it: nothing to wait for
@@ -33,6 +32,9 @@ void Presenter::present()
     m_anyDirty = false;
     if (waiting.isEmpty())
         return;
+    holdShownFrames(waiting);
+    for (PictureBox *box : std::as_const(waiting))
+        box->requestPaint();
     ++m_frames;
     const auto deadline = Clock::now() + PaintTimeout;
     for (;;) {
@@ -56,11 +58,20 @@ void Presenter::idle(Clock::time_point until)
 
 void Presenter::beforeWipe(PictureBox &box)
 {
-    if (box.isDirty())
+    if (box.hasUnshownDrawing())
         present();
-    if (m_refresh.count() <= 0 || !box.isOnScreen())
+}
+
+// A box whose picture was cleared since it was last shown replaces a frame on
+// screen: that frame stays for one refresh interval from when it was painted.
+void Presenter::holdShownFrames(const QList<PictureBox *> &boxes)
+{
+    if (m_refresh.count() <= 0)
         return;
-    const auto until = box.shownAt() + m_refresh;
+    Clock::time_point until;
+    for (const PictureBox *box : boxes)
+        if (box->isWiped())
+            until = std::max(until, box->shownAt() + m_refresh);
     while (Clock::now() < until)
         idle(until);
 }
@@ -68,12 +79,14 @@ void Presenter::beforeWipe(PictureBox &box)
 void Presenter::drawn(PictureBox &box)
 {
     Q_UNUSED(box);
-    const auto now = Clock::now();
     if (!m_anyDirty) {
         m_anyDirty = true;
-        m_dirtySince = now;
-    } else if (now - m_dirtySince >= ContinuousDrawing) {
-        present();
+        m_dirtySince = Clock::now();
+        m_drawnSinceClockRead = 0;
+    } else if (++m_drawnSinceClockRead >= 16) { // the clock costs more than a dot
+        m_drawnSinceClockRead = 0;
+        if (Clock::now() - m_dirtySince >= ContinuousDrawing)
+            present();
     }
 }
 

@@ -6,8 +6,9 @@
 // been painted. That is what makes a frame reach the screen on X11 and on
 // Wayland alike. Input stays queued and is handled after the scene.
 //
-// No frame is wiped before it has been on screen for one refresh interval, so
-// a film never plays faster than the display can show it.
+// No frame is replaced on screen before it has been there for one refresh
+// interval, so a film never plays faster than the display can show it. The
+// hold comes when the next frame is presented, so drawing that frame overlaps it.
 #pragma once
 
 #include "surface/pacing.h"
@@ -29,8 +30,7 @@ public:
     void present() override;
     void idle(Clock::time_point until) override;
 
-    // Called by a box before its clear: shows what is not yet shown, then
-    // holds the frame on screen for the rest of its refresh interval.
+    // Called by a box before its clear: shows what is not yet shown.
     void beforeWipe(PictureBox &box);
     // Called by a box after it drew something.
     void drawn(PictureBox &box);
@@ -46,8 +46,11 @@ public:
 private:
     QList<PictureBox *> m_boxes;
     std::chrono::nanoseconds m_refresh = intervalForRate(60);
+    void holdShownFrames(const QList<PictureBox *> &boxes);
+
     Clock::time_point m_dirtySince;
     bool m_anyDirty = false;
+    int m_drawnSinceClockRead = 0;
     long long m_frames = 0;
 };
 

@@ -1,0 +1,382 @@
+// Brovaci's benchmarks, on the offscreen platform. Prints one table:
+//  - the cost of one frame of each film (clear + draw + present on the
+//    window's picture boxes, no pacing) beside a bare loop that draws the same
+//    primitives into a QImage with one QPainter and repaints a plain widget;
+//  - the still curve (6281 points) drawn and presented;
+//  - each film's wall time with real pacing against its nominal time (the
+//    pauses, each frame held for one display refresh);
+//  - start-up to the window exposed and to the first frame of the opening
+//    curve, and the peak resident memory of a session that plays every scene.
+#include "app/frmpendolo.h"
+#include "app/identity.h"
+#include "process_posix.h"
+#include "recordingstage.h"
+#include "scenes/scenes.h"
+#include "surface/picturebox.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QThread>
+#include <QWindow>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+using namespace brovaci;
+using namespace brovaci::testing;
+
+namespace {
+
+struct Film {
+    const char *name;
+    void (*scene)(Stage &);
+    int mainSurface; // the box whose clear starts a frame
+};
+
+const Film Films[] = {
+    {"turning curve", scenes::cmdtarmonica_Click, 3},
+    {"single pendulum", scenes::cmdmovimento_Click, 1},
+    {"double pendulum", scenes::Cmddoppio_Click, 3},
+    {"damped pendulums", scenes::Cmdperde_Click, 3},
+};
+
+struct Frame {
+    std::vector<Op> ops; // drawing only
+    long long passes = 0;
+};
+
+// The film's recorded stream cut before every clear of its main surface.
+std::vector<Frame> framesOf(const Film &film)
+{
+    RecordingStage stage;
+    film.scene(stage);
+    std::vector<Frame> frames;
+    for (const Op &op : stage.log) {
+        if (op.kind == OpKind::Cls && op.surface == film.mainSurface)
+            frames.emplace_back();
+        if (frames.empty())
+            continue;
+        if (op.kind == OpKind::Pause)
+            frames.back().passes += std::max(0LL, (long long)op.a);
+        else if (op.kind != OpKind::Visible && op.kind != OpKind::Left && op.kind != OpKind::Width)
+            frames.back().ops.push_back(op);
+    }
+    return frames;
+}
+
+std::unique_ptr<Frmpendolo> makeWindow()
+{
+    auto w = std::make_unique<Frmpendolo>();
+    w->pacer().setPassLength(std::chrono::nanoseconds(0));
+    w->presenter().setRefreshInterval(std::chrono::nanoseconds(0));
+    w->Form_Load();
+    return w;
+}
+
+// Made on first use, destroyed before the application object.
+std::unique_ptr<Frmpendolo> theWindow;
+Frmpendolo &window()
+{
+    if (!theWindow)
+        theWindow = makeWindow();
+    return *theWindow;
+}
+
+void replay(const Op &op, Surface &s)
+{
+    switch (op.kind) {
+    case OpKind::Cls: s.Cls(); break;
+    case OpKind::PSet: s.PSet(op.a, op.b, op.colour); break;
+    case OpKind::Line: s.Line(op.a, op.b, op.c, op.d, op.colour); break;
+    case OpKind::Circle: s.Circle(op.a, op.b, op.c, op.d, op.colour); break;
+    default: break;
+    }
+}
+
+// The bare loop: a plain widget per picture showing a QImage.
+class PlainView : public QWidget {
+public:
+    using QWidget::QWidget;
+    QImage image;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).drawImage(0, 0, image);
+    }
+};
+
+struct Bare {
+    Bare()
+    {
+        const QSize sizes[] = {{250, 140}, {250, 90}, {276, 196}};
+        for (int i = 0; i < 3; ++i) {
+            views[i] = new PlainView(&top);
+            views[i]->setGeometry(10 + 300 * i, 10, sizes[i].width(), sizes[i].height());
+            views[i]->image = QImage(sizes[i], QImage::Format_RGB32);
+            views[i]->image.fill(Qt::black);
+        }
+        top.resize(1000, 300);
+        top.show();
+    }
+    QWidget top;
+    PlainView *views[3] = {};
+};
+
+std::unique_ptr<Bare> theBare;
+
+void bareFrame(const Frame &frame, Bare &bare)
+{
+    std::unique_ptr<QPainter> painters[3];
+    bool dirty[3] = {};
+    for (const Op &op : frame.ops) {
+        const int i = op.surface - 1;
+        if (!painters[i]) {
+            painters[i] = std::make_unique<QPainter>(&bare.views[i]->image);
+            painters[i]->setRenderHint(QPainter::Antialiasing, false);
+        }
+        QPainter &p = *painters[i];
+        dirty[i] = true;
+        const QColor colour = QColor::fromRgb(toRgb(op.colour));
+        switch (op.kind) {
+        case OpKind::Cls: p.fillRect(bare.views[i]->image.rect(), Qt::black); break;
+        case OpKind::PSet:
+            p.fillRect(QRect(int(std::floor(op.a)) - 1, int(std::floor(op.b)) - 1, 3, 3), colour);
+            break;
+        case OpKind::Line: p.setPen(QPen(colour, 3)); p.drawLine(QLineF(op.a, op.b, op.c, op.d)); break;
+        case OpKind::Circle: {
+            const double q = std::fabs(op.d), r = op.c;
+            p.setPen(QPen(colour, 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(op.a, op.b), q <= 1 ? r : r / q, q <= 1 ? r * q : r);
+            break;
+        }
+        default: break;
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        painters[i].reset();
+        if (dirty[i])
+            bare.views[i]->repaint();
+    }
+}
+
+void frameOurs(benchmark::State &state, const Film *film)
+{
+    const auto frames = framesOf(*film);
+    Frmpendolo &w = window();
+    Surface *surfaces[] = {&w.picture1(), &w.picture2(), &w.picture3()};
+    size_t next = 0;
+    for (auto _ : state) {
+        for (const Op &op : frames[next].ops)
+            replay(op, *surfaces[op.surface - 1]);
+        w.presenter().present();
+        next = (next + 1) % frames.size();
+    }
+}
+
+void frameBare(benchmark::State &state, const Film *film)
+{
+    const auto frames = framesOf(*film);
+    if (!theBare)
+        theBare = std::make_unique<Bare>();
+    size_t next = 0;
+    for (auto _ : state) {
+        bareFrame(frames[next], *theBare);
+        next = (next + 1) % frames.size();
+    }
+}
+
+void stillCurve(benchmark::State &state)
+{
+    Frmpendolo &w = window();
+    w.findChild<QLineEdit *>("txtarmonica")->setText("200");
+    for (auto _ : state)
+        w.Cmdpendolo_Click();
+}
+
+// Collects the mean time of each benchmark.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e6;
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+struct Row {
+    std::string measure, value, target, verdict;
+};
+
+std::string format(const char *pattern, double a, double b = 0, double c = 0)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c);
+    return text;
+}
+
+// Child: start-up timings, from the parent's clock reading before it started us.
+int startupChild(long long parentStart)
+{
+    long long exposedAt = 0, firstFrameAt = 0;
+    class Watch : public QObject {
+    public:
+        std::function<bool(QObject *, QEvent *)> onEvent;
+        bool eventFilter(QObject *o, QEvent *e) override { return onEvent(o, e); }
+    } watch;
+    setUpApplication();
+    Frmpendolo w;
+    w.winId();
+    auto *curveBox = w.findChild<PictureBox *>("Picture3");
+    watch.onEvent = [&](QObject *o, QEvent *e) {
+        if (!exposedAt && o == w.windowHandle() && e->type() == QEvent::Expose && w.windowHandle()->isExposed())
+            exposedAt = bench::monotonicNanoseconds();
+        if (!firstFrameAt && o == curveBox && e->type() == QEvent::Paint) {
+            const QImage image = curveBox->canvas().image();
+            for (int y = 0; y < image.height() && !firstFrameAt; ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == qRgb(0, 0, 255)) {
+                        firstFrameAt = bench::monotonicNanoseconds();
+                        break;
+                    }
+        }
+        return false;
+    };
+    w.windowHandle()->installEventFilter(&watch);
+    curveBox->installEventFilter(&watch);
+    w.Form_Load();
+    std::printf("%lld %lld\n", exposedAt ? exposedAt - parentStart : -1, firstFrameAt ? firstFrameAt - parentStart : -1);
+    return 0;
+}
+
+// Child: a session that plays every scene once, as fast as it can.
+int sessionChild()
+{
+    setUpApplication();
+    Frmpendolo w;
+    w.pacer().setPassLength(std::chrono::nanoseconds(0));
+    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
+    w.Form_Load();
+    w.Cmdpendolo_Click();
+    w.cmdtarmonica_Click();
+    w.cmdmovimento_Click();
+    w.Cmddoppio_Click();
+    w.Cmdperde_Click();
+    w.Cmdperde_MouseDown(2, 0, 1, 1);
+    w.Cmdistruzioni_Click();
+    w.Cmdcosafa_Click();
+    w.findChild<QLineEdit *>("txtarmonica")->setText("abc");
+    w.Cmdpendolo_Click();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    const std::string self = argv[0];
+    if (argc == 3 && std::string(argv[1]) == "--startup") {
+        QApplication app(argc, argv);
+        return startupChild(std::stoll(argv[2]));
+    }
+    if (argc == 2 && std::string(argv[1]) == "--session") {
+        QApplication app(argc, argv);
+        return sessionChild();
+    }
+
+    QApplication app(argc, argv);
+    for (const Film &film : Films) {
+        benchmark::RegisterBenchmark((std::string("frame/") + film.name + "/ours").c_str(), frameOurs, &film);
+        benchmark::RegisterBenchmark((std::string("frame/") + film.name + "/bare").c_str(), frameBare, &film);
+    }
+    benchmark::RegisterBenchmark("still curve/drawn and presented", stillCurve);
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    std::vector<Row> rows;
+    for (const Film &film : Films) {
+        const double ours = collector.milliseconds[std::string("frame/") + film.name + "/ours"];
+        const double bare = collector.milliseconds[std::string("frame/") + film.name + "/bare"];
+        const double ratio = ours / bare;
+        rows.push_back({std::string("one frame, ") + film.name + ": ours / bare",
+                        format("%.3f / %.3f ms = %.2f", ours, bare, ratio), "<= 1.25", ratio <= 1.25 ? "met" : "NOT MET"});
+    }
+    const double still = collector.milliseconds["still curve/drawn and presented"];
+    rows.push_back({"still curve, 6281 points, drawn and presented", format("%.2f ms", still), "< 3 ms",
+                    still < 3 ? "met" : "NOT MET"});
+
+    // Films with real pacing against their nominal time.
+    {
+        Frmpendolo &w = window();
+        w.pacer().setPassLength(Pacer::DefaultPass);
+        const auto refresh = Presenter::intervalForRate(w.screen()->refreshRate());
+        w.presenter().setRefreshInterval(refresh);
+        const auto pass = std::chrono::duration<double>(Pacer::DefaultPass).count();
+        const double refreshSeconds = std::chrono::duration<double>(refresh).count();
+        w.findChild<QScrollBar *>("VScroll1")->setValue(10);
+        for (const Film &film : Films) {
+            const auto frames = framesOf(film);
+            double nominal = 0;
+            for (size_t i = 0; i < frames.size(); ++i) {
+                const double pause = frames[i].passes * pass;
+                nominal += i + 1 < frames.size() ? std::max(pause, refreshSeconds) : pause;
+            }
+            w.presenter().present();
+            QThread::msleep(50); // whatever was last on screen has had its refresh
+            const auto t0 = std::chrono::steady_clock::now();
+            if (film.scene == scenes::cmdtarmonica_Click) w.cmdtarmonica_Click();
+            if (film.scene == scenes::cmdmovimento_Click) w.cmdmovimento_Click();
+            if (film.scene == scenes::Cmddoppio_Click) w.Cmddoppio_Click();
+            if (film.scene == scenes::Cmdperde_Click) w.Cmdperde_Click();
+            const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            const double off = 100 * (wall - nominal) / nominal;
+            rows.push_back({std::string("film, ") + film.name + ": wall / nominal",
+                            format("%.3f / %.3f s (%+.1f %%)", wall, nominal, off), "within 3 %",
+                            std::fabs(off) <= 3 ? "met" : "NOT MET"});
+        }
+    }
+
+    // Start-up and memory, in fresh processes.
+    double exposedMs = 1e9, firstFrameMs = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        const long long start = bench::monotonicNanoseconds();
+        const auto child = bench::runSelf(self, {"--startup", std::to_string(start)});
+        long long exposed = -1, first = -1;
+        if (child.exitCode == 0 && std::sscanf(child.output.c_str(), "%lld %lld", &exposed, &first) == 2
+            && exposed > 0 && first > 0) {
+            exposedMs = std::min(exposedMs, exposed / 1e6);
+            firstFrameMs = std::min(firstFrameMs, first / 1e6);
+        }
+    }
+    rows.push_back({"start-up to the window exposed (best of 5)", format("%.0f ms", exposedMs), "", ""});
+    rows.push_back({"start-up to the first frame of the opening curve (best of 5)", format("%.0f ms", firstFrameMs),
+                    "< 300 ms", firstFrameMs < 300 ? "met" : "NOT MET"});
+    const auto session = bench::runSelf(self, {"--session"});
+    const double peakMiB = session.peakResidentKiB / 1024.0;
+    rows.push_back({"peak resident memory, a session playing every scene", format("%.1f MiB", peakMiB), "< 60 MiB",
+                    session.exitCode == 0 && peakMiB < 60 ? "met" : "NOT MET"});
+
+    std::printf("\n| measure | value | target | |\n|---|---|---|---|\n");
+    for (const Row &r : rows)
+        std::printf("| %s | %s | %s | %s |\n", r.measure.c_str(), r.value.c_str(), r.target.c_str(), r.verdict.c_str());
+    theBare.reset();
+    theWindow.reset();
+    return 0;
+}
