@@ -1,6 +1,7 @@
 // The damped pendulums: the 95-frame film and the still figure of the right
 // mouse button, their computed colours, their failures and their pixels.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 #include "canvasstage.h"
 #include "recordingstage.h"
 #include "scenes/scenes.h"
@@ -184,9 +185,7 @@ void TestDamped::failures()
 void TestDamped::mouseButtons()
 {
     Frmpendolo w;
-    w.pacer().setPassLength(std::chrono::nanoseconds(0));
-    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    w.Form_Load();
+    startWithoutPacing(w);
     auto *button = w.findChild<QPushButton *>("Cmdperde");
     auto *box = w.findChild<QLineEdit *>("txtarmonica");
     const auto shown = [&w] { return w.findChild<PictureBox *>("Picture3")->canvas().image(); };

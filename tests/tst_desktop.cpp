@@ -1,6 +1,7 @@
 // The program as the desktop sees it: name, version and icon, and every
 // control as assistive technology reads it.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 #include "app/identity.h"
 #include "app/layout.h"
 #include "surface/picturebox.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace brovaci;
+using namespace brovaci::testing;
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -70,9 +72,7 @@ void TestDesktop::accessibility()
     QFETCH(QString, name);
     QFETCH(int, role);
     Frmpendolo w;
-    w.pacer().setPassLength(std::chrono::nanoseconds(0));
-    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    w.Form_Load();
+    startWithoutPacing(w);
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
     QVERIFY(window);
     // Walk the window's accessible children to the control.

@@ -1,6 +1,7 @@
 // The help panel: the two texts, the handlers that show them, and the limit
 // on what can be typed into the panel.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 #include "app/help/helptexts.h"
 #include "app/helppanel.h"
 
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace brovaci;
+using namespace brovaci::testing;
 
 class TestHelp : public QObject {
     Q_OBJECT
@@ -183,9 +185,7 @@ void TestHelp::handlers()
 void TestHelp::clicksOnThePanel()
 {
     Frmpendolo w;
-    w.pacer().setPassLength(std::chrono::nanoseconds(0));
-    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    w.Form_Load();
+    startWithoutPacing(w);
     auto *panel = w.findChild<HelpPanel *>("Txtistru");
     auto *instructionsButton = w.findChild<QPushButton *>("Cmdistruzioni");
     auto *descriptionButton = w.findChild<QPushButton *>("Cmdcosafa");

@@ -2,6 +2,7 @@
 // at full resolution: a point is drawn on device pixels, not scaled up blurry.
 // Runs with QT_SCALE_FACTOR=2 on the offscreen platform.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 #include "surface/picturebox.h"
 
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <cmath>
 
 using namespace brovaci;
+using namespace brovaci::testing;
 
 class TestHiDpi : public QObject {
     Q_OBJECT
@@ -20,9 +22,7 @@ private slots:
 void TestHiDpi::pointsCoverDevicePixels()
 {
     Frmpendolo w;
-    w.pacer().setPassLength(std::chrono::nanoseconds(0));
-    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    w.Form_Load();
+    startWithoutPacing(w);
     QCOMPARE(w.devicePixelRatioF(), 2.0);
     auto *box = w.findChild<PictureBox *>("Picture3");
     QCOMPARE(box->size(), QSize(280, 200)); // logical pixels, as laid out

@@ -2,6 +2,7 @@
 // no pacing): nothing grows. Resident memory after the first round and after
 // the last may differ by less than 1 MiB.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -14,6 +15,7 @@
 #endif
 
 using namespace brovaci;
+using namespace brovaci::testing;
 
 class TestStress : public QObject {
     Q_OBJECT
@@ -65,9 +67,7 @@ void TestStress::scenesDoNotGrow()
     QFETCH(QString, scene);
     QFETCH(QString, text);
     Frmpendolo w;
-    w.pacer().setPassLength(std::chrono::nanoseconds(0));
-    w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    w.Form_Load();
+    startWithoutPacing(w);
     w.findChild<QLineEdit *>("txtarmonica")->setText(text);
     const std::function<void()> play = [&]() -> std::function<void()> {
         if (scene == "Cmdpendolo") return [&w] { w.Cmdpendolo_Click(); };

@@ -2,6 +2,7 @@
 // focus order, start-up, the picture boxes' pixels, and the rule that a
 // scene never starts inside another.
 #include "app/frmpendolo.h"
+#include "quickwindow.h"
 #include "app/helppanel.h"
 #include "surface/picturebox.h"
 
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace brovaci;
+using namespace brovaci::testing;
 
 class TestWindow : public QObject {
     Q_OBJECT
@@ -28,11 +30,6 @@ private slots:
     void closeDuringASceneClosesAfterIt();
 
 private:
-    static void quicken(Frmpendolo &w)
-    {
-        w.pacer().setPassLength(std::chrono::nanoseconds(0));
-        w.presenter().setRefreshInterval(std::chrono::nanoseconds(0));
-    }
     static PictureBox *picture(Frmpendolo &w, const char *name) { return w.findChild<PictureBox *>(name); }
     static int countColour(const QImage &image, QRgb rgb)
     {
@@ -133,8 +130,7 @@ void TestWindow::settings()
 void TestWindow::focusOrder()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdmovimento"));
 
@@ -155,8 +151,7 @@ void TestWindow::focusOrder()
 void TestWindow::startUp()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     QVERIFY(w.isVisible());
     for (const char *name : {"Picture1", "Picture2", "Picture3"})
         QVERIFY2(picture(w, name)->isVisible(), name);
@@ -175,8 +170,7 @@ void TestWindow::startUp()
 void TestWindow::staticCurvePixels()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     w.findChild<QLineEdit *>("txtarmonica")->setText("100");
     w.Cmdpendolo_Click();
     const QImage image = picture(w, "Picture3")->canvas().image();
@@ -194,8 +188,7 @@ void TestWindow::staticCurvePixels()
 void TestWindow::noticePixels()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     auto *box = w.findChild<QLineEdit *>("txtarmonica");
     box->setText("12abc");
     w.Cmdpendolo_Click();
@@ -219,8 +212,7 @@ void TestWindow::noticePixels()
 void TestWindow::handlerAskedForDuringASceneRunsAfterIt()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     // Arrives while the turning curve runs (its pauses process posted events).
     const auto before = w.pacer().textLine();
     QMetaObject::invokeMethod(&w, "Cmdpendolo_Click", Qt::QueuedConnection);
@@ -238,8 +230,7 @@ void TestWindow::handlerAskedForDuringASceneRunsAfterIt()
 void TestWindow::closeDuringASceneClosesAfterIt()
 {
     Frmpendolo w;
-    quicken(w);
-    w.Form_Load();
+    startWithoutPacing(w);
     QVERIFY(w.isVisible());
     QCoreApplication::postEvent(&w, new QCloseEvent);
     const auto before = w.pacer().textLine();

@@ -47,3 +47,12 @@ wait_for() {
         sleep 0.05
     done
 }
+
+# Starts the program on the X server and waits for its window, which has no
+# window manager to move it: its client area is at the screen's top-left.
+start_app_x11() {
+    "$1" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    pids+=($app_pid)
+    wait_for 10 xdotool search --onlyvisible --name '^pendolo$' || fail "no window"
+}

@@ -7,10 +7,7 @@ app=$1 probe=$2
 start_xvfb
 export XDG_RUNTIME_DIR=$work
 
-"$app" >"$work/app.log" 2>&1 &
-app_pid=$!
-pids+=($app_pid)
-wait_for 10 xdotool search --onlyvisible --name '^pendolo$' || fail "no window"
+start_app_x11 "$app"
 sleep 3 # the opening curve
 ox=0 oy=0
 p3x=$((ox + 524)) p3y=$((oy + 326))

@@ -6,10 +6,7 @@ app=$1 probe=$2
 start_xvfb
 export XDG_RUNTIME_DIR=$work
 
-"$app" >"$work/app.log" 2>&1 &
-app_pid=$!
-pids+=($app_pid)
-wait_for 10 xdotool search --onlyvisible --name '^pendolo$' || fail "no window"
+start_app_x11 "$app"
 win=$(xdotool search --onlyvisible --name '^pendolo$' | head -n1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
