@@ -14,5 +14,9 @@ int main(int argc, char *argv[])
 
     brovaci::Frmpendolo window;
     window.Form_Load();
+    // Closed, or ended with CHIUDI, while the opening curve played: the event
+    // loop would wait for a window that is gone.
+    if (!window.isVisible())
+        return 0;
     return app.exec();
 }

@@ -36,7 +36,9 @@ void Presenter::present()
     for (PictureBox *box : std::as_const(waiting))
         box->requestPaint();
     ++m_frames;
-    const auto deadline = Clock::now() + PaintTimeout;
+    const auto timeout = m_stalled ? std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5))
+                                   : Clock::duration(PaintTimeout);
+    const auto deadline = Clock::now() + timeout;
     for (;;) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         waiting.removeIf([](PictureBox *box) { return !box->isDirty() || !box->isOnScreen(); });
@@ -44,6 +46,7 @@ void Presenter::present()
             break;
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
+    m_stalled = !waiting.isEmpty();
     for (PictureBox *box : std::as_const(waiting))
         box->markShown(); // gave up waiting: do not hold its frame for ever
 }

@@ -23,6 +23,9 @@ class PictureBox;
 class Presenter : public FrameSink {
 public:
     static constexpr std::chrono::milliseconds ContinuousDrawing{16};
+    // How long a present waits for its paint. A compositor that shows no
+    // frames (a hidden window on Wayland gets no frame callbacks) is waited
+    // for once; after that only a refresh interval, until a paint comes again.
     static constexpr std::chrono::milliseconds PaintTimeout{250};
 
     void add(PictureBox *box) { m_boxes.append(box); }
@@ -52,6 +55,7 @@ private:
     bool m_anyDirty = false;
     int m_drawnSinceClockRead = 0;
     long long m_frames = 0;
+    bool m_stalled = false;
 };
 
 } // namespace brovaci
