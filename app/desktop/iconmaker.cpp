@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace {
 
@@ -29,7 +30,7 @@ QImage drawIcon(int size)
     QPainterPath eight;
     constexpr int Steps = 240;
     for (int k = 0; k <= Steps; ++k) {
-        const double t = 2 * M_PI * k / Steps;
+        const double t = 2 * std::numbers::pi * k / Steps;
         const QPointF p(24 + 17 * std::cos(t), 24 + 13 * std::sin(2 * t));
         k == 0 ? eight.moveTo(p) : eight.lineTo(p);
     }
