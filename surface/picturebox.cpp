@@ -42,8 +42,7 @@ void PictureBox::Cls()
     m_canvas.Cls();
     m_wiped = true;
     m_unshownDrawing = false;
-    m_dirty = true;
-    m_presenter.drawn(*this);
+    markDirty();
 }
 
 void PictureBox::PSet(float x, float y, Colour colour)
@@ -82,9 +81,14 @@ void PictureBox::setWidth(double width)
 
 void PictureBox::drawn()
 {
-    m_dirty = true;
     m_unshownDrawing = true;
-    m_presenter.drawn(*this);
+    markDirty();
+}
+
+void PictureBox::markDirty()
+{
+    m_dirty = true;
+    m_presenter.drawn();
 }
 
 bool PictureBox::isOnScreen() const

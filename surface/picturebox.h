@@ -48,7 +48,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void drawn();
+    void drawn();      // something was drawn
+    void markDirty();  // the picture changed since it was last shown
 
     Presenter &m_presenter;
     Canvas m_canvas;

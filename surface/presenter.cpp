@@ -79,9 +79,8 @@ void Presenter::holdShownFrames(const QList<PictureBox *> &boxes)
         idle(until);
 }
 
-void Presenter::drawn(PictureBox &box)
+void Presenter::drawn()
 {
-    Q_UNUSED(box);
     if (!m_anyDirty) {
         m_anyDirty = true;
         m_dirtySince = Clock::now();

@@ -36,7 +36,7 @@ public:
     // Called by a box before its clear: shows what is not yet shown.
     void beforeWipe(PictureBox &box);
     // Called by a box after it drew something.
-    void drawn(PictureBox &box);
+    void drawn();
 
     void setRefreshInterval(std::chrono::nanoseconds interval) { m_refresh = interval; }
     std::chrono::nanoseconds refreshInterval() const { return m_refresh; }
