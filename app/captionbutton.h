@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command button whose caption wraps at word boundaries inside the button,
 // as the captions of the design do in their narrow buttons. Where a single
 // word is wider than the button, the caption's font steps down until it fits.

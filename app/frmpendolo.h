@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window of the program, "pendolo": fifteen controls built from one
 // table, their events wired in one place, each event handed to its scene.
 // While a scene runs the window acts on no input: input waits in the queue

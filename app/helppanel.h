@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: a multi-line text box the user may edit, up to a limit of
 // typed characters. A click on its text raises clicked(); moving through it
 // with the keyboard or its scroll bar does not.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who the program is to the system: its name and version, its icon, and the
 // desktop entry that carries them into menus and task bars.
 #pragma once

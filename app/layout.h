@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where start-up puts the controls: around the reference point taken from the
 // screen size in twips, X = W / 2 / 15 and Y = H / 2 / 15 (15 twips a pixel,
 // whatever the display's real density). Steps in the order they are applied.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brovaci's benchmarks, on the offscreen platform. Prints one table:
 //  - the cost of one frame of each film (clear + draw + present on the
 //    window's picture boxes, no pacing) beside a bare loop that draws the same

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // POSIX only: starting a child process and reading its resource use, for the
 // start-up and memory figures of the benchmark. Nothing else in the project
 // calls POSIX directly.

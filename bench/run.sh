@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmark program (release) and prints its table, with the
 # machine it ran on.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period number typed in the white box, and the notice shown on the
 // curve box when it cannot be used.
 #pragma once

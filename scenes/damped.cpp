@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pendulums losing their swing: 95 frames of 629 points on the curve box,
 // each a phase p further on, with no pause. Within a frame the swing factor
 // grows from about -7.1 to -220.6, so the figure opens out from the centre

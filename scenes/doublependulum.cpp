@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pendulums together: twelve positions of the upper pendulum, whose
 // bob swings sideways on Picture1, and for each of them one full swing of the
 // board of the lower pendulum on Picture3, in 63 frames of seven red lines

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The still damped figure of the right mouse button: 629 points whose swing
 // 190 - f dies away from the outside in, around (129, 100), in the colour
 // 65280 - 150 t: red darkening to black outside, yellow to green inside.

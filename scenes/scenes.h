@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenes, one event procedure each. Each runs to its end on the calling
 // thread; the curve scenes catch their own failures and show the notice.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single pendulum lets ink fall onto a sheet sliding beneath it: 18 frames,
 // each the pendulum on Picture1 (a cone of twelve red rings hanging on a blue
 // string, with a blue bar) and the red wave of the sheet on Picture2. The

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a scene sees of the window: the three picture boxes, the period box,
 // the scroll bar, the screen width and the pause. The window is one stage,
 // the recording stage of the tests another.

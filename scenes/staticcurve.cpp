@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finished figure: the trace the upper pendulum's pen leaves on the board
 // of the lower one, 6281 blue points around (125, 125) on the curve box. The
 // first pendulum turns 0.1 rad per point, the second N / 1000 rad.

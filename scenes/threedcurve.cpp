@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turning figure: 119 copies of the figure, each with the upper
 // pendulum's start shifted by 0.08 rad, drawn one after another on the curve
 // box and paced by the speed limiter. 629 points per copy.

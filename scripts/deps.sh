@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing, with sudo when not root.
 # Sourced by scripts/run and scripts/test:  need_packages PACKAGE...
 need_packages() {

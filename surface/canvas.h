@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of one picture box, kept in a QImage at the device pixel ratio.
 // Everything a scene draws lands here; the widget only copies it to the screen.
 // Pen: 3 logical pixels, no antialiasing, so every colour lands byte for byte.

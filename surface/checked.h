@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-time failures of a scene. A failed conversion of the period text or an
 // arithmetic overflow throws; the curve scenes catch it and show the notice.
 // No value that is not finite ever reaches a drawing call.

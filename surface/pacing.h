@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pacing of the films. IdlePause holds the UI thread for n passes of a fixed
 // length on a monotonic clock, showing the frame drawn so far first and
 // processing non-input events while it waits. One pass is 31.75 microseconds:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box of the window: keeps its picture in a Canvas at the device
 // pixel ratio and only copies it to the screen in paintEvent, so the picture
 // survives being covered and uncovered. Its drawing area is the inside of its

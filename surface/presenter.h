@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gets the frames of a running scene onto the screen. A scene runs inside its
 // handler and never returns to the event loop, so at every frame boundary
 // (a pause, a clear that would wipe drawing not yet shown, the end of the

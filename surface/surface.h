@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing target the scenes paint on: a picture box seen as an
 // immediate-mode surface, in pixels from the top-left corner of its drawing
 // area, y downwards. Colours are 0x00BBGGRR values, used byte for byte.

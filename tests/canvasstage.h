@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stage whose picture boxes are plain canvases: the scenes' real pixels
 // without a window, for pixel checks and reference pictures.
 #pragma once

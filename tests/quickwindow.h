@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as start-up leaves it, with the pacing off: no pass length and
 // no refresh hold, so that films run as fast as they can be drawn.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stage that records every drawing operation of a scene, in order, with
 // the surface it went to: the tests check the stream a scene produces.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The still figure and the turning figure, checked on the stream of drawing
 // operations they produce.
 #include "recordingstage.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The damped pendulums: the 95-frame film and the still figure of the right
 // mouse button, their computed colours, their failures and their pixels.
 #include "app/frmpendolo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the desktop sees it: name, version and icon, and every
 // control as assistive technology reads it.
 #include "app/frmpendolo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: the two texts, the handlers that show them, and the limit
 // on what can be typed into the panel.
 #include "app/frmpendolo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen of device pixel ratio 2 the picture boxes keep their pictures
 // at full resolution: a point is drawn on device pixels, not scaled up blurry.
 // Runs with QT_SCALE_FACTOR=2 on the offscreen platform.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pendulum films: the single pendulum on its sliding sheet and the
 // double pendulum with its swinging board, on the recorded stream and in pixels.
 #include "canvasstage.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scene 200 times back to back on the window's own surfaces (offscreen,
 // no pacing): nothing grows. Resident memory after the first round and after
 // the last may differ by less than 1 MiB.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and its controls on the offscreen platform: texts, tool tips,
 // focus order, start-up, the picture boxes' pixels, and the rule that a
 // scene never starts inside another.

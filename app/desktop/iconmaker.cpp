@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws Brovaci's icon: the figure eight a harmonograph draws for the period
 // number 200, on a black tile with the dark red of "CHIUDI" around it, the
 // same picture as brovaci.svg. Writes brovaci-16.png, brovaci-32.png,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two texts of the help panel, built at each click from constant pieces:
 // the instructions and the description of the program. One line each; the
 // panel wraps them.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resources with the cross resource compiler and reads
 # them back: three icon images and the version block.
 #   windres.sh BROVACI_RC

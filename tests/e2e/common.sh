@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: a private Xvfb, screenshots, waiting.
 # The window is maximized on a 1024 x 768 screen at 96 dpi, so the layout's
 # reference point is (512, 384) from the window's top-left corner.

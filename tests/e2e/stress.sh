@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Input piled up during the double pendulum film (12.6 s) is all handled after
 # it, in order; a CHIUDI queued behind other clicks ends the program after them.
 #   stress.sh BROVACI SHOTPROBE

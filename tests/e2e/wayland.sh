@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on Wayland: weston with its x11 backend nested in Xvfb,
 # the program on Qt's wayland platform. Screenshots of the Xvfb root show
 # what weston composited. Real keys reach the program through weston.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X server, driven with real input.
 #   x11.sh BROVACI SHOTPROBE
 source "$(dirname "$0")/common.sh"

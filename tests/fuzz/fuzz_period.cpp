@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the period reading and everything a period number flows into.
 // Any text goes through ReadPeriodNumber (Italian and C notation); an accepted
 // number goes through every curve scene on a surface that traps on any value

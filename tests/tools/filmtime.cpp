@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long the films take on the real display: starts the window as
 // the program does (opening curve included), then plays each film named on
 // the command line and prints its wall time.

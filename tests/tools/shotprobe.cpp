@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a screenshot for the end-to-end tests.
 //   shotprobe count PNG X Y W H RRGGBB    pixels of that colour in the area
 //   shotprobe bbox PNG RRGGBB             bounding box of that colour: X Y W H
