@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/captionbutton.h"
 
+#include "scenes/scenes.h"
+
+#include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -27,6 +30,22 @@ bool fits(const QFont &font, const QRect &area, const QString &text)
     return metrics.boundingRect(area, CaptionFlags, text).height() <= area.height();
 }
 
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return scenes::LeftButton;
+    case Qt::RightButton: return scenes::RightButton;
+    case Qt::MiddleButton: return scenes::MiddleButton;
+    default: return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
 } // namespace
 
 QFont CaptionButton::captionFont() const
@@ -49,6 +68,14 @@ void CaptionButton::paintEvent(QPaintEvent *)
     painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(*this), CaptionFlags, caption);
+}
+
+void CaptionButton::mousePressEvent(QMouseEvent *event)
+{
+    if (const int button = buttonCode(event->button()))
+        emit mouseDown(button, shiftCode(event->modifiers()), float(event->position().x()),
+                       float(event->position().y()));
+    QPushButton::mousePressEvent(event);
 }
 
 } // namespace brovaci

@@ -3,6 +3,8 @@
 // A command button whose caption wraps at word boundaries inside the button,
 // as the captions of the design do in their narrow buttons. Where a single
 // word is wider than the button, the caption's font steps down until it fits.
+// Every mouse press over it is reported with the design's button codes, the
+// right and middle ones too, which never click a button.
 #pragma once
 
 #include <QPushButton>
@@ -14,11 +16,18 @@ class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
-    // The font the caption is drawn with at the button's present size.
-    QFont captionFont() const;
+signals:
+    // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
+    // x, y: where, in the button's pixels.
+    void mouseDown(int button, int shift, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    // The font the caption is drawn with at the button's present size.
+    QFont captionFont() const;
 };
 
 } // namespace brovaci

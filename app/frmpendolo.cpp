@@ -2,63 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmpendolo.h"
 
+#include "app/accessibility.h"
 #include "app/captionbutton.h"
 #include "app/help/helptexts.h"
 #include "app/helppanel.h"
-#include "app/layout.h"
-#include "input/period.h"
+#include "display/picturebox.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
-#include "surface/picturebox.h"
+#include "surface/twips.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
+#include <algorithm>
+#include <numeric>
 #include <thread>
+#include <vector>
 
 namespace brovaci {
 
 namespace {
 
-// The controls in focus order, with their creation-time rectangles in twips.
-// The accessible name is the caption, read without its extra blanks, or a
-// short Italian description where there is no caption.
-struct ControlRow {
-    const char *name;
-    const char *text;
-    const char *toolTip;
-    const char *accessibleName;
-    int left, top, width, height;
-};
-
-constexpr ControlRow Controls[] = {
-    {"Picture1", nullptr, nullptr, "Pendoli", -120, 0, 4500, 3000},
-    {"Picture2", nullptr, nullptr, "Foglio scorrevole", 2280, 2880, 3855, 1695},
-    {"Picture3", nullptr, nullptr, "Figura delle curve", 5520, 840, 1215, 495},
-    {"txtarmonica", "200", nullptr, "Numero del periodo", 5400, 1560, 1215, 420},
-    {"Cmdperde", "Perdita di spinta dei due brovaci", "Con il tasto destro hai un fermo immagine. ", nullptr,
-     6840, 720, 1575, 495},
-    {"Cmddoppio", "Movimento   Doppio Pendolo", nullptr, nullptr, 5400, 2040, 1215, 495},
-    {"cmdmovimento", "Movimento Pendolo Singolo ", nullptr, nullptr, 6960, 1440, 1215, 495},
-    {"Cmdpendolo", "Curva Statica", nullptr, nullptr, 6840, 2280, 1215, 495},
-    {"Txtistru", nullptr, nullptr, "Istruzioni e descrizione", 600, 3120, 4815, 1935},
-    {"cmdtarmonica", "Curva Tridimensionale", "Per rallentare il movimento usa la barra a destra", nullptr,
-     4200, 840, 1500, 495},
-    {"lblarmonica", "", nullptr, nullptr, 6840, 3360, 915, 555}, // read by its caption
-    {"cmdfine", "CHIUDI", nullptr, nullptr, 6120, 120, 1215, 495},
-    {"Cmdcosafa", "Cosa fa il programma", nullptr, nullptr, 6360, 4560, 1215, 495},
-    {"Cmdistruzioni", "Istruzioni", nullptr, nullptr, 6960, 2760, 1215, 495},
-    {"VScroll1", nullptr, nullptr, "Limitatore di velocità", 4200, 1800, 255, 2775},
-};
-
-constexpr int TwipsPerPixel = 15;
+// The window's client area as it is created, before start-up maximizes it.
+constexpr QSize FormTwips(9240, 5715);
 
 QString initialHelpText()
 {
@@ -70,11 +41,10 @@ QString initialHelpText()
 }
 
 // The face of the curve box's text: the window's sans-serif face, narrowed
-// where needed so that every line of the notice fits the box's drawing area
-// (280 pixels less its border) at the notice's size.
-QFont noticeFace(QFont face)
+// where needed so that every line of the notice fits the drawing area at the
+// notice's size.
+QFont noticeFace(QFont face, int drawingWidth)
 {
-    constexpr int DrawingWidth = 280 - 2 * 2;
     constexpr int Margin = 8;
     face.setPointSize(NoticeFontSize);
     const auto widest = [&face] {
@@ -85,7 +55,7 @@ QFont noticeFace(QFont face)
             w = std::max(w, metrics.horizontalAdvance(line.trimmed()));
         return w;
     };
-    for (int stretch = 99; widest() > DrawingWidth - Margin && stretch >= 60; --stretch)
+    for (int stretch = 99; widest() > drawingWidth - Margin && stretch >= 60; --stretch)
         face.setStretch(stretch);
     return face;
 }
@@ -95,10 +65,17 @@ QColor colourOf(Colour bgr)
     return QColor::fromRgb(toRgb(bgr));
 }
 
+std::chrono::nanoseconds passFor(Frmpendolo::Pacing pacing)
+{
+    return pacing == Frmpendolo::Pacing::Real ? Pacer::DefaultPass : std::chrono::nanoseconds(0);
+}
+
 } // namespace
 
-Frmpendolo::Frmpendolo(QWidget *parent) : QWidget(parent)
+Frmpendolo::Frmpendolo(Pacing pacing, QWidget *parent)
+    : QWidget(parent), m_presenter(std::chrono::nanoseconds(0)), m_pacer(&m_presenter, passFor(pacing))
 {
+    installAccessibility();
     setObjectName("Frmpendolo");
     setWindowTitle(QStringLiteral("pendolo"));
     QPalette black = palette();
@@ -109,67 +86,41 @@ Frmpendolo::Frmpendolo(QWidget *parent) : QWidget(parent)
     QFont face(QStringLiteral("MS Sans Serif"), 8);
     face.setStyleHint(QFont::SansSerif);
     setFont(face);
-    resize(9240 / TwipsPerPixel, 5715 / TwipsPerPixel);
+    resize(FormTwips / TwipsPerPixel);
     buildControls();
     wireEvents();
-    if (const QScreen *s = screen())
+    m_runner.setCloseLater([this] { close(); });
+    if (const QScreen *s = screen(); s && pacing == Pacing::Real)
         m_presenter.setRefreshInterval(Presenter::intervalForRate(s->refreshRate()));
 }
 
 void Frmpendolo::buildControls()
 {
-    // The window-text colour of the system: the back colour of the sliding sheet.
-    const QRgb windowText = QApplication::palette().color(QPalette::WindowText).rgb();
-    const Colour sheetBack = Colour(qRed(windowText)) | Colour(qGreen(windowText)) << 8
-        | Colour(qBlue(windowText)) << 16;
-
-    Picture1 = new PictureBox(m_presenter, Black, false, this);
-    Picture2 = new PictureBox(m_presenter, sheetBack, false, this);
-    Picture3 = new PictureBox(m_presenter, Black, true, this);
-    txtarmonica = new QLineEdit(this);
-    Cmdperde = new CaptionButton(this);
-    Cmddoppio = new CaptionButton(this);
-    cmdmovimento = new CaptionButton(this);
-    Cmdpendolo = new CaptionButton(this);
-    Txtistru = new HelpPanel(this);
-    cmdtarmonica = new CaptionButton(this);
-    lblarmonica = new QLabel(this);
-    cmdfine = new CaptionButton(this);
-    Cmdcosafa = new CaptionButton(this);
-    Cmdistruzioni = new CaptionButton(this);
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-
-    const QList<QWidget *> widgets = controls();
-    for (qsizetype i = 0; i < widgets.size(); ++i) {
-        QWidget *w = widgets[i];
-        const ControlRow &row = Controls[i];
+    for (const ControlRow &row : controlTable()) {
+        QWidget *w = row.create(*this);
         w->setObjectName(QString::fromLatin1(row.name));
-        w->setGeometry(row.left / TwipsPerPixel, row.top / TwipsPerPixel, row.width / TwipsPerPixel,
-                       row.height / TwipsPerPixel);
+        w->setGeometry(QRect(row.twips.topLeft() / TwipsPerPixel, row.twips.size() / TwipsPerPixel));
         if (row.toolTip)
             w->setToolTip(QString::fromUtf8(row.toolTip));
-        w->setAccessibleName(QString::fromUtf8(row.accessibleName ? row.accessibleName : row.text).simplified());
-        if (!row.text)
-            continue;
-        const QString text = QString::fromUtf8(row.text);
-        if (auto *button = qobject_cast<QPushButton *>(w))
-            button->setText(text);
-        else if (auto *edit = qobject_cast<QLineEdit *>(w))
-            edit->setText(text);
-        else if (auto *label = qobject_cast<QLabel *>(w))
-            label->setText(text);
+        if (const char *name = row.accessibleName ? row.accessibleName : row.text; name && *name)
+            w->setAccessibleName(QString::fromUtf8(name).simplified());
+        if (row.text) {
+            const QString text = QString::fromUtf8(row.text);
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                button->setText(text);
+            else if (auto *edit = qobject_cast<QLineEdit *>(w))
+                edit->setText(text);
+            else if (auto *label = qobject_cast<QLabel *>(w))
+                label->setText(text);
+        }
+        if (!m_controls.isEmpty())
+            QWidget::setTabOrder(m_controls.last(), w);
+        m_controls.append(w);
     }
-    for (qsizetype i = 1; i < widgets.size(); ++i)
-        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
-
-    Picture3->setCanvasFont(noticeFace(font()));
 
     // Shown by start-up: Picture2 when it is laid out, Picture1 after the opening curve.
     Picture1->hide();
     Picture2->hide();
-
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setFocusPolicy(Qt::StrongFocus);
 
     // The graphical style: the button face is its own colour, dark red.
     cmdfine->setStyleSheet(QStringLiteral(
@@ -179,9 +130,6 @@ void Frmpendolo::buildControls()
 
     QFont panelFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold);
     panelFont.setStyleHint(QFont::SansSerif);
-    panelFont.setItalic(false);
-    panelFont.setUnderline(false);
-    panelFont.setStrikeOut(false);
     Txtistru->setFont(panelFont);
     QPalette panelColours = Txtistru->palette();
     panelColours.setColor(QPalette::Base, colourOf(0x00C0FFC0));
@@ -207,13 +155,6 @@ void Frmpendolo::buildControls()
     VScroll1->setFocusPolicy(Qt::StrongFocus);
 }
 
-QList<QWidget *> Frmpendolo::controls() const
-{
-    return {Picture1,   Picture2,     Picture3,     txtarmonica, Cmdperde,
-            Cmddoppio,  cmdmovimento, Cmdpendolo,   Txtistru,    cmdtarmonica,
-            lblarmonica, cmdfine,     Cmdcosafa,    Cmdistruzioni, VScroll1};
-}
-
 void Frmpendolo::wireEvents()
 {
     connect(cmdfine, &QPushButton::clicked, this, &Frmpendolo::cmdfine_Click);
@@ -225,54 +166,37 @@ void Frmpendolo::wireEvents()
     connect(cmdmovimento, &QPushButton::clicked, this, &Frmpendolo::cmdmovimento_Click);
     connect(Cmddoppio, &QPushButton::clicked, this, &Frmpendolo::Cmddoppio_Click);
     connect(Cmdperde, &QPushButton::clicked, this, &Frmpendolo::Cmdperde_Click);
-    // A button reports no right or middle press as a click: watch its presses.
-    Cmdperde->installEventFilter(this);
-}
-
-bool Frmpendolo::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Cmdperde && event->type() == QEvent::MouseButtonPress) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        int button = 0;
-        switch (mouse->button()) {
-        case Qt::LeftButton: button = 1; break;
-        case Qt::RightButton: button = 2; break;
-        case Qt::MiddleButton: button = 4; break;
-        default: break;
-        }
-        int shift = 0;
-        if (mouse->modifiers() & Qt::ShiftModifier) shift |= 1;
-        if (mouse->modifiers() & Qt::ControlModifier) shift |= 2;
-        if (mouse->modifiers() & Qt::AltModifier) shift |= 4;
-        if (button != 0)
-            Cmdperde_MouseDown(button, shift, float(mouse->position().x()), float(mouse->position().y()));
-    }
-    return QWidget::eventFilter(watched, event);
+    connect(Cmdperde, &CaptionButton::mouseDown, this, &Frmpendolo::Cmdperde_MouseDown);
 }
 
 QSizeF Frmpendolo::screenTwips() const
 {
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s)
-        return {9240, 5715};
+        return FormTwips;
     return twipsOf(s->size(), s->logicalDotsPerInch());
 }
 
 void Frmpendolo::Form_Load()
 {
-    for (const LayoutStep &step : startupLayout(screenTwips())) {
-        auto *w = findChild<QWidget *>(step.control);
-        const QRect r(qRound(step.rect.x()), qRound(step.rect.y()), qRound(step.rect.width()),
-                      qRound(step.rect.height()));
-        if (w == lblarmonica) {
+    const QPointF reference = referencePoint(screenTwips());
+    std::vector<qsizetype> steps(m_controls.size());
+    std::iota(steps.begin(), steps.end(), 0);
+    std::ranges::sort(steps, {}, [](qsizetype i) { return controlTable()[i].startup.step; });
+    for (qsizetype i : steps) {
+        const StartupPlace &place = controlTable()[i].startup;
+        QWidget *w = m_controls[i];
+        const QRect r = wholePixels(placeAround(reference, place));
+        if (place.sizedByCaption) {
             lblarmonica->setText(hintCaption());
-            lblarmonica->setGeometry(r.x(), r.y(), r.width(), lblarmonica->heightForWidth(r.width()));
+            w->setGeometry(r.x(), r.y(), r.width(), w->heightForWidth(r.width()));
         } else {
             w->setGeometry(r);
         }
-        if (step.makesVisible)
+        if (place.shows)
             w->setVisible(true);
     }
+    Picture3->setTextFont(noticeFace(font(), Picture3->contentsRect().width()));
 
     // Where no window manager maximizes the window, it still fills the screen.
     if (const QScreen *s = screen())
@@ -298,37 +222,10 @@ void Frmpendolo::waitUntilExposed()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void Frmpendolo::run(const std::function<void()> &handler)
-{
-    if (m_running) {
-        m_deferred.append(handler);
-        return;
-    }
-    m_running = true;
-    handler();
-    m_presenter.present();
-    while (!m_deferred.isEmpty()) {
-        m_deferred.takeFirst()();
-        m_presenter.present();
-    }
-    m_running = false;
-    // Input that arrived during the scene was set aside by the platform; the
-    // event loop only looks at it again once woken, so wake it now rather
-    // than at the next unrelated event.
-    if (auto *dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->wakeUp();
-    if (m_closeRequested) {
-        m_closeRequested = false;
-        close();
-    }
-}
-
 void Frmpendolo::closeEvent(QCloseEvent *event)
 {
-    if (m_running) {
-        // Carried out when the scene has ended.
-        m_closeRequested = true;
-        event->ignore();
+    if (m_runner.deferClose()) {
+        event->ignore(); // carried out when the scene has ended
         return;
     }
     QWidget::closeEvent(event);
@@ -336,7 +233,8 @@ void Frmpendolo::closeEvent(QCloseEvent *event)
 
 void Frmpendolo::cmdfine_Click()
 {
-    run([this] {
+    m_runner.run([this] {
+        m_runner.end(); // nothing queued after it runs
         hide();
         QCoreApplication::quit();
     });
@@ -344,7 +242,7 @@ void Frmpendolo::cmdfine_Click()
 
 void Frmpendolo::Txtistru_Click()
 {
-    run([this] {
+    m_runner.run([this] {
         Txtistru->setFontSize(12);
         Txtistru->setForeColor(colourOf(Blue));
         Txtistru->setText(help::instructions());
@@ -358,22 +256,22 @@ void Frmpendolo::Cmdistruzioni_Click()
 
 void Frmpendolo::Cmdcosafa_Click()
 {
-    run([this] {
+    m_runner.run([this] {
         Txtistru->setFontSize(12);
         Txtistru->setForeColor(colourOf(Black));
         Txtistru->setText(help::description());
     });
 }
 
-void Frmpendolo::Cmdpendolo_Click() { run([this] { scenes::Cmdpendolo_Click(*this); }); }
-void Frmpendolo::cmdtarmonica_Click() { run([this] { scenes::cmdtarmonica_Click(*this); }); }
-void Frmpendolo::cmdmovimento_Click() { run([this] { scenes::cmdmovimento_Click(*this); }); }
-void Frmpendolo::Cmddoppio_Click() { run([this] { scenes::Cmddoppio_Click(*this); }); }
-void Frmpendolo::Cmdperde_Click() { run([this] { scenes::Cmdperde_Click(*this); }); }
+void Frmpendolo::Cmdpendolo_Click() { m_runner.run([this] { scenes::Cmdpendolo_Click(*this); }); }
+void Frmpendolo::cmdtarmonica_Click() { m_runner.run([this] { scenes::cmdtarmonica_Click(*this); }); }
+void Frmpendolo::cmdmovimento_Click() { m_runner.run([this] { scenes::cmdmovimento_Click(*this); }); }
+void Frmpendolo::Cmddoppio_Click() { m_runner.run([this] { scenes::Cmddoppio_Click(*this); }); }
+void Frmpendolo::Cmdperde_Click() { m_runner.run([this] { scenes::Cmdperde_Click(*this); }); }
 
 void Frmpendolo::Cmdperde_MouseDown(int button, int shift, float x, float y)
 {
-    run([=, this] { scenes::Cmdperde_MouseDown(*this, button, shift, x, y); });
+    m_runner.run([=, this] { scenes::Cmdperde_MouseDown(*this, button, shift, x, y); });
 }
 
 Surface &Frmpendolo::picture1() { return *Picture1; }

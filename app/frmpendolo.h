@@ -1,38 +1,59 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one window of the program, "pendolo": fifteen controls built from one
-// table, their events wired in one place, each event handed to its scene.
-// While a scene runs the window acts on no input: input waits in the queue
-// and is handled in order afterwards, and a close request is remembered and
-// carried out once the scene has ended.
+// table, their events wired in one place, each event handed to its scene
+// through the scene runner, and the three picture boxes as the stage the
+// scenes draw on.
 #pragma once
 
+#include "app/layout.h"
+#include "display/presenter.h"
+#include "runner/scenerunner.h"
 #include "scenes/stage.h"
 #include "surface/pacing.h"
-#include "surface/presenter.h"
 
 #include <QWidget>
 
-#include <functional>
+#include <span>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 
 namespace brovaci {
 
+class CaptionButton;
 class HelpPanel;
 class PictureBox;
 
 class Frmpendolo : public QWidget, public Stage {
     Q_OBJECT
 public:
-    explicit Frmpendolo(QWidget *parent = nullptr);
+    // Off plays the films as fast as they can be drawn: no pass length and
+    // no refresh hold.
+    enum class Pacing { Real, Off };
+
+    // One control of the window, in the focus order: the member it fills,
+    // its creation-time place in twips, where start-up puts it, its texts.
+    struct ControlRow {
+        const char *name;                 // the object's and the member's name
+        QWidget *(*create)(Frmpendolo &); // makes the control into its member
+        QRect twips;
+        StartupPlace startup;
+        const char *text = nullptr;       // caption or initial text
+        const char *toolTip = nullptr;
+        const char *accessibleName = nullptr; // where the caption does not say it
+    };
+    static std::span<const ControlRow> controlTable();
+
+    explicit Frmpendolo(Pacing pacing = Pacing::Real, QWidget *parent = nullptr);
 
     // Lays out the controls for the screen, shows the window maximized,
     // focuses "Movimento Pendolo Singolo " and plays the opening curve.
     void Form_Load();
+
+    // The pauses' text position: how many passes have been paused.
+    const Pacer &pacer() const { return m_pacer; }
 
     // Stage
     Surface &picture1() override;
@@ -43,13 +64,6 @@ public:
     int scrollValue() const override;
     double screenWidthTwips() const override;
     void IdlePause(std::int16_t count) override;
-
-    QSizeF screenTwips() const;
-    Pacer &pacer() { return m_pacer; }
-    Presenter &presenter() { return m_presenter; }
-    bool sceneRunning() const { return m_running; }
-    // The controls in the order of the focus chain.
-    QList<QWidget *> controls() const;
 
 public slots:
     void cmdfine_Click();
@@ -65,35 +79,32 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void wireEvents();
     void waitUntilExposed();
-    // Runs one handler to its end; a handler asked for meanwhile runs after it.
-    void run(const std::function<void()> &handler);
+    QSizeF screenTwips() const;
 
     Presenter m_presenter;
-    Pacer m_pacer{&m_presenter};
-    bool m_running = false;
-    bool m_closeRequested = false;
-    QList<std::function<void()>> m_deferred;
+    Pacer m_pacer;
+    SceneRunner m_runner{m_presenter};
+    QList<QWidget *> m_controls; // as the table makes them: the focus chain
 
     PictureBox *Picture1 = nullptr;
     PictureBox *Picture2 = nullptr;
     PictureBox *Picture3 = nullptr;
     QLineEdit *txtarmonica = nullptr;
-    QPushButton *Cmdperde = nullptr;
-    QPushButton *Cmddoppio = nullptr;
-    QPushButton *cmdmovimento = nullptr;
-    QPushButton *Cmdpendolo = nullptr;
+    CaptionButton *Cmdperde = nullptr;
+    CaptionButton *Cmddoppio = nullptr;
+    CaptionButton *cmdmovimento = nullptr;
+    CaptionButton *Cmdpendolo = nullptr;
     HelpPanel *Txtistru = nullptr;
-    QPushButton *cmdtarmonica = nullptr;
+    CaptionButton *cmdtarmonica = nullptr;
     QLabel *lblarmonica = nullptr;
-    QPushButton *cmdfine = nullptr;
-    QPushButton *Cmdcosafa = nullptr;
-    QPushButton *Cmdistruzioni = nullptr;
+    CaptionButton *cmdfine = nullptr;
+    CaptionButton *Cmdcosafa = nullptr;
+    CaptionButton *Cmdistruzioni = nullptr;
     QScrollBar *VScroll1 = nullptr;
 };
 

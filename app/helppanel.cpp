@@ -26,11 +26,6 @@ void HelpPanel::setForeColor(const QColor &colour)
     setPalette(p);
 }
 
-QColor HelpPanel::foreColor() const
-{
-    return palette().color(QPalette::Text);
-}
-
 void HelpPanel::setFontSize(int points)
 {
     QFont f = font();

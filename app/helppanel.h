@@ -17,11 +17,9 @@ public:
     explicit HelpPanel(QWidget *parent = nullptr);
 
     void setForeColor(const QColor &colour);
-    QColor foreColor() const;
     void setFontSize(int points);
     // Replaces the whole text and shows its beginning.
     void setText(const QString &text);
-    int length() const { return toPlainText().size(); }
 
 signals:
     void clicked();
@@ -34,6 +32,7 @@ protected:
 
 private:
     int room() const;
+    int length() const { return int(toPlainText().size()); }
     bool m_pressed = false;
 };
 

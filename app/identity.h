@@ -4,6 +4,8 @@
 // desktop entry that carries them into menus and task bars.
 #pragma once
 
+#include "version.h"
+
 #include <QIcon>
 
 namespace brovaci {

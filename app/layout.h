@@ -1,30 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where start-up puts the controls: around the reference point taken from the
-// screen size in twips, X = W / 2 / 15 and Y = H / 2 / 15 (15 twips a pixel,
-// whatever the display's real density). Steps in the order they are applied.
+// Where start-up puts a control: an offset from the layout's reference point
+// (taken from the screen size, see surface/twips.h) and a size, in the
+// window's pixels, applied in a fixed order of steps.
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
-#include <QSize>
-#include <QSizeF>
 #include <QString>
-#include <QList>
 
 namespace brovaci {
 
-struct LayoutStep {
-    QString control;
-    QRectF rect;            // in the window's pixels; rounded to whole pixels when placed
-    bool setsHeight = true; // the label's height follows its wrapped caption
-    bool makesVisible = false;
+struct StartupPlace {
+    int step = 0;       // start-up applies the places in this order, from 1
+    QRectF around;      // left and top from the reference point; width, height
+    bool sizedByCaption = false; // the height follows the wrapped caption
+    bool shows = false; // made visible in the same step
 };
 
-// The screen's size in twips: its logical size times 1440 / its logical dpi.
-QSizeF twipsOf(QSize logicalPixels, double logicalDpi);
-QPointF referencePoint(QSizeF screenTwips);
-QList<LayoutStep> startupLayout(QSizeF screenTwips);
+// The place in the window's pixels, and rounded to whole pixels for the widget.
+QRectF placeAround(QPointF reference, const StartupPlace &place);
+QRect wholePixels(const QRectF &rect);
 
 // The hint caption of the label under the curve box.
 QString hintCaption();

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The period number typed in the white box, and the notice shown on the
-// curve box when it cannot be used.
+// The period number typed in the white box. Reading it draws nothing: a text
+// that is not a number throws, and the scene that asked shows its notice.
 #pragma once
 
 #include "surface/checked.h"
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 namespace brovaci {
-
-class Surface;
 
 class ConversionFailure : public RunTimeFailure {
 public:
@@ -23,10 +20,5 @@ public:
 // notation. Empty text, letters, trailing characters, "inf", "nan" and numbers
 // beyond the double range throw ConversionFailure.
 double ReadPeriodNumber(const QString &text, const QLocale &locale = QLocale::system());
-
-// Clears the box and prints the three red lines, 14 points, from its top-left corner.
-void ShowIncompatibleDataNotice(Surface &picture);
-QStringList noticeLines();
-inline constexpr int NoticeFontSize = 14;
 
 } // namespace brovaci

@@ -7,6 +7,7 @@
 // is used byte for byte: green and yellow near the centre, black to red outside.
 #include "input/period.h"
 #include "scenes/curvemath.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 

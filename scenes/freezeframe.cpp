@@ -5,6 +5,7 @@
 // 65280 - 150 t: red darkening to black outside, yellow to green inside.
 #include "input/period.h"
 #include "scenes/curvemath.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 
@@ -12,7 +13,6 @@ namespace brovaci::scenes {
 
 void Cmdperde_MouseDown(Stage &stage, int button, int /*shift*/, float /*x*/, float /*y*/)
 {
-    constexpr int RightButton = 2;
     if (button != RightButton)
         return;
     Surface &picture = stage.picture3();

@@ -21,11 +21,10 @@ void cmdtarmonica_Click(Stage &stage);  // turning three-dimensional figure
 void cmdmovimento_Click(Stage &stage);  // single pendulum on the sliding sheet
 void Cmddoppio_Click(Stage &stage);     // double pendulum with its swinging board
 void Cmdperde_Click(Stage &stage);      // damped pendulums
-// Only the right button (2) draws the still damped figure.
+// The codes of a mouse-down event's button.
+enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+// Only the right button draws the still damped figure.
 void Cmdperde_MouseDown(Stage &stage, int button, int shift, float x, float y);
-
-// The reference x of the layout: screen width in twips / 2 / 15.
-double referenceX(double screenWidthTwips);
 
 } // namespace scenes
 } // namespace brovaci

@@ -7,16 +7,12 @@
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 #include "surface/checked.h"
+#include "surface/twips.h"
 
 #include <cmath>
 #include <cstdint>
 
 namespace brovaci::scenes {
-
-double referenceX(double screenWidthTwips)
-{
-    return screenWidthTwips / 2 / 15;
-}
 
 void cmdmovimento_Click(Stage &stage)
 {
@@ -46,7 +42,7 @@ void cmdmovimento_Click(Stage &stage)
 
         sheet.Cls();
         sheet.setVisible(true);
-        sheet.setLeft(referenceX(stage.screenWidthTwips()) + 125);
+        sheet.setLeft(halfInPixels(stage.screenWidthTwips()) + 125);
         sheet.setWidth(250);
         sheet.setVisible(true);
         const double end = a + 0.01;

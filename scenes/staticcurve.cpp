@@ -4,6 +4,7 @@
 // of the lower one, 6281 blue points around (125, 125) on the curve box. The
 // first pendulum turns 0.1 rad per point, the second N / 1000 rad.
 #include "input/period.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 

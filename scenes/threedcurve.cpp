@@ -5,6 +5,7 @@
 // box and paced by the speed limiter. 629 points per copy.
 #include "input/period.h"
 #include "scenes/curvemath.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 #include "surface/pacing.h"

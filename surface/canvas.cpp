@@ -10,11 +10,6 @@
 
 namespace brovaci {
 
-QRgb toRgb(Colour colour)
-{
-    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
 Canvas::Canvas(Colour backColour, qreal devicePixelRatio)
     : m_ratio(devicePixelRatio), m_backColour(backColour)
 {

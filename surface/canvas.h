@@ -17,8 +17,6 @@
 
 namespace brovaci {
 
-QRgb toRgb(Colour colour);
-
 class Canvas {
 public:
     explicit Canvas(Colour backColour = Black, qreal devicePixelRatio = 1.0);
@@ -41,11 +39,8 @@ public:
     void Print(const QString &text);
 
     void setForeColor(Colour colour) { m_foreColour = colour; }
-    Colour foreColor() const { return m_foreColour; }
     void setFont(const QFont &font) { m_font = font; }
     void setFontSize(int points) { m_font.setPointSize(points); }
-    const QFont &font() const { return m_font; }
-    QPointF textPosition() const { return m_textPosition; }
 
     static constexpr int PenWidth = 3;
 

@@ -16,7 +16,13 @@ namespace brovaci {
 
 using Clock = std::chrono::steady_clock;
 
-// Where a pause sends the frame drawn so far, and how it waits.
+// Thrown out of a frame boundary when the program is ending under a running
+// scene (its window is gone): the scene stops where it stands. It is not a
+// run-time failure of the scene, so no scene catches it.
+struct SceneAbandoned {};
+
+// Where a pause sends the frame drawn so far, and how it waits. Both may
+// throw SceneAbandoned.
 class FrameSink {
 public:
     virtual ~FrameSink() = default;
@@ -30,11 +36,10 @@ class Pacer {
 public:
     static constexpr std::chrono::nanoseconds DefaultPass{31750};
 
-    explicit Pacer(FrameSink *sink = nullptr) : m_sink(sink) {}
-
-    void setSink(FrameSink *sink) { m_sink = sink; }
-    void setPassLength(std::chrono::nanoseconds pass) { m_pass = pass; }
-    std::chrono::nanoseconds passLength() const { return m_pass; }
+    explicit Pacer(FrameSink *sink = nullptr, std::chrono::nanoseconds pass = DefaultPass)
+        : m_sink(sink), m_pass(pass)
+    {
+    }
 
     // n passes from 1 to n; a count below 1 gives no pass and returns at once.
     void IdlePause(std::int16_t count);

@@ -5,17 +5,11 @@
 // area, y downwards. Colours are 0x00BBGGRR values, used byte for byte.
 #pragma once
 
+#include "surface/colour.h"
+
 #include <QString>
-#include <cstdint>
 
 namespace brovaci {
-
-using Colour = std::uint32_t;
-
-inline constexpr Colour Red = 0x000000FF;
-inline constexpr Colour Green = 0x0000FF00;
-inline constexpr Colour Blue = 0x00FF0000;
-inline constexpr Colour Black = 0x00000000;
 
 class Surface {
 public:

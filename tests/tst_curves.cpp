@@ -211,8 +211,7 @@ public:
 void TestCurves::pacing()
 {
     CountingSink sink;
-    Pacer pacer(&sink);
-    pacer.setPassLength(std::chrono::nanoseconds(0));
+    Pacer pacer(&sink, std::chrono::nanoseconds(0));
     pacer.IdlePause(0);
     pacer.IdlePause(-5);
     QCOMPARE(pacer.textLine(), 0);

@@ -6,7 +6,7 @@
 #include "quickwindow.h"
 #include "app/identity.h"
 #include "app/layout.h"
-#include "surface/picturebox.h"
+#include "display/picturebox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -73,8 +73,8 @@ void TestDesktop::accessibility()
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(int, role);
-    Frmpendolo w;
-    startWithoutPacing(w);
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
     QVERIFY(window);
     // Walk the window's accessible children to the control.

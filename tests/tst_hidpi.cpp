@@ -5,7 +5,7 @@
 // Runs with QT_SCALE_FACTOR=2 on the offscreen platform.
 #include "app/frmpendolo.h"
 #include "quickwindow.h"
-#include "surface/picturebox.h"
+#include "display/picturebox.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -23,14 +23,14 @@ private slots:
 
 void TestHiDpi::pointsCoverDevicePixels()
 {
-    Frmpendolo w;
-    startWithoutPacing(w);
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
     QCOMPARE(w.devicePixelRatioF(), 2.0);
     auto *box = w.findChild<PictureBox *>("Picture3");
     QCOMPARE(box->size(), QSize(280, 200)); // logical pixels, as laid out
     w.findChild<QLineEdit *>("txtarmonica")->setText("0");
     w.Cmdpendolo_Click();
-    const QImage image = box->canvas().image();
+    const QImage image = shownPicture(w, "Picture3");
     QCOMPARE(image.devicePixelRatio(), 2.0);
     QCOMPARE(image.size(), QSize(2 * 276, 2 * 196));
     // Period 0: a row of points at y = 125 from x = 60 to 190. A dot centred

@@ -1,6 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/frmpendolo.h"
 #include "app/layout.h"
+#include "surface/twips.h"
+
+#include <algorithm>
 
 #include <QTest>
 
@@ -43,24 +47,28 @@ void TestLayout::places()
     QFETCH(QPointF, reference);
     QFETCH(QString, control);
     QFETCH(QRectF, rect);
-    const QSizeF twips = twipsOf(screen, dpi);
-    QCOMPARE(referencePoint(twips), reference);
-    const auto steps = startupLayout(twips);
-    const auto it = std::find_if(steps.begin(), steps.end(), [&](const LayoutStep &s) { return s.control == control; });
-    QVERIFY(it != steps.end());
-    QCOMPARE(it->rect.x(), rect.x());
-    QCOMPARE(it->rect.y(), rect.y());
-    QCOMPARE(it->rect.size(), rect.size());
+    const QPointF at = referencePoint(twipsOf(screen, dpi));
+    QCOMPARE(at, reference);
+    const auto rows = Frmpendolo::controlTable();
+    const auto row = std::ranges::find_if(rows, [&](const auto &r) { return control == QLatin1String(r.name); });
+    QVERIFY(row != rows.end());
+    const QRectF placed = placeAround(at, row->startup);
+    QCOMPARE(placed.x(), rect.x());
+    QCOMPARE(placed.y(), rect.y());
+    QCOMPARE(placed.size(), rect.size());
 }
 
 void TestLayout::arrangement()
 {
-    const auto steps = startupLayout(twipsOf({1024, 768}, 96));
+    const QPointF at = referencePoint(twipsOf({1024, 768}, 96));
+    std::vector<Frmpendolo::ControlRow> steps(Frmpendolo::controlTable().begin(), Frmpendolo::controlTable().end());
+    std::ranges::sort(steps, {}, [](const auto &row) { return row.startup.step; });
     QStringList order;
     QRectF all;
-    for (const LayoutStep &s : steps) {
-        order << s.control;
-        all |= QRectF(s.rect.topLeft(), QSizeF(s.rect.width(), s.setsHeight ? s.rect.height() : 1));
+    for (const auto &row : steps) {
+        order << QLatin1String(row.name);
+        const QRectF r = placeAround(at, row.startup);
+        all |= QRectF(r.topLeft(), QSizeF(r.width(), row.startup.sizedByCaption ? 1 : r.height()));
     }
     QCOMPARE(order, QStringList({"Picture1", "Picture2", "Picture3", "Cmdpendolo", "cmdtarmonica", "VScroll1",
                                  "txtarmonica", "lblarmonica", "Txtistru", "Cmdcosafa", "Cmdistruzioni",
@@ -68,9 +76,9 @@ void TestLayout::arrangement()
     // 690 x 541 pixels, from X - 380 to X + 310 and Y - 290 to Y + 251.
     QCOMPARE(all, QRectF(512 - 380, 384 - 290, 690, 541));
     QStringList shown;
-    for (const LayoutStep &s : steps)
-        if (s.makesVisible)
-            shown << s.control;
+    for (const auto &row : steps)
+        if (row.startup.shows)
+            shown << QLatin1String(row.name);
     QCOMPARE(shown, QStringList({"Picture2", "Picture3"}));
     QCOMPARE(hintCaption().size(), 125);
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/period.h"
+#include "scenes/notice.h"
 #include "recordingstage.h"
 #include "surface/pacing.h"
 

@@ -68,8 +68,8 @@ void TestStress::scenesDoNotGrow()
 {
     QFETCH(QString, scene);
     QFETCH(QString, text);
-    Frmpendolo w;
-    startWithoutPacing(w);
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
     w.findChild<QLineEdit *>("txtarmonica")->setText(text);
     const std::function<void()> play = [&]() -> std::function<void()> {
         if (scene == "Cmdpendolo") return [&w] { w.Cmdpendolo_Click(); };
@@ -90,7 +90,6 @@ void TestStress::scenesDoNotGrow()
     for (int i = 1; i < Rounds; ++i)
         play();
     const long long afterLast = residentBytes();
-    QVERIFY(!w.sceneRunning());
     QCOMPARE(w.pacer().textLine(), 119 * 80 + Rounds * linesPerRound); // every round ran whole
     if (!MemoryIsMeasurable || afterFirst == 0)
         QSKIP("resident memory is not measurable in this build");

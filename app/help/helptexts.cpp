@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/help/helptexts.h"
 
+#include "version.h"
+
 #include <QStringBuilder>
 
 namespace brovaci::help {
@@ -24,7 +26,7 @@ QString blanks(int count)
 
 QString credit()
 {
-    return u"Brovaci versione 1.00, simulatore di armonografo"_s;
+    return u"Brovaci versione %1, simulatore di armonografo"_s.arg(QLatin1String(BROVACI_VERSION));
 }
 
 // The sections are set apart by rows of asterisks and runs of blanks, never

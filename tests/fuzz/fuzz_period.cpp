@@ -6,6 +6,7 @@
 // that is not finite, with no pacing. A rejected text must give exactly the
 // notice and nothing else; so must a scene that overflows.
 #include "input/period.h"
+#include "scenes/notice.h"
 #include "scenes/scenes.h"
 #include "scenes/stage.h"
 

@@ -3,11 +3,11 @@
 // A picture box of the window: keeps its picture in a Canvas at the device
 // pixel ratio and only copies it to the screen in paintEvent, so the picture
 // survives being covered and uncovered. Its drawing area is the inside of its
-// border. Drawing calls mark it dirty; the Presenter gets it onto the screen.
+// border. It tells its Presenter what it draws and when it is painted; the
+// presenter gets the frames onto the screen.
 #pragma once
 
 #include "surface/canvas.h"
-#include "surface/pacing.h"
 #include "surface/surface.h"
 
 #include <QFrame>
@@ -19,7 +19,11 @@ class Presenter;
 class PictureBox : public QFrame, public Surface {
     Q_OBJECT
 public:
-    PictureBox(Presenter &presenter, Colour backColour, bool sunkenBorder, QWidget *parent = nullptr);
+    enum class Border { None, Sunken };
+    static constexpr int SunkenBorderWidth = 2;
+
+    PictureBox(Presenter &presenter, Colour backColour, Border border, QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     void Cls() override;
     void PSet(float x, float y, Colour colour) override;
@@ -32,17 +36,13 @@ public:
     void setLeft(double left) override;
     void setWidth(double width) override;
 
-    const Canvas &canvas() const { return m_canvas; }
-    void setCanvasFont(const QFont &font) { m_canvas.setFont(font); }
+    // The face of printed text; its size is set by setFontSize.
+    void setTextFont(const QFont &font) { m_canvas.setFont(font); }
 
-    // Presentation state, for the Presenter.
-    bool isDirty() const { return m_dirty; }
-    bool isWiped() const { return m_wiped; } // cleared since last shown
-    bool hasUnshownDrawing() const { return m_unshownDrawing; } // drawn on since the last clear, not shown
+    // Visible, in a window the platform shows.
     bool isOnScreen() const;
-    void requestPaint() { update(contentsRect()); }
-    void markShown();
-    Clock::time_point shownAt() const { return m_shownAt; }
+    // The presenter is going away before the box.
+    void forgetPresenter() { m_presenter = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,15 +50,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void drawn();      // something was drawn
-    void markDirty();  // the picture changed since it was last shown
+    void drawn();
 
-    Presenter &m_presenter;
+    Presenter *m_presenter;
     Canvas m_canvas;
-    bool m_dirty = false;
-    bool m_wiped = false;
-    bool m_unshownDrawing = false;
-    Clock::time_point m_shownAt;
 };
 
 } // namespace brovaci

@@ -1,50 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "surface/picturebox.h"
+#include "display/picturebox.h"
 
-#include "surface/presenter.h"
+#include "display/presenter.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWindow>
 
 namespace brovaci {
 
-namespace {
-
-// Assistive technology sees a picture box as a picture.
-QAccessibleInterface *accessiblePicture(const QString &className, QObject *object)
+PictureBox::PictureBox(Presenter &presenter, Colour backColour, Border border, QWidget *parent)
+    : QFrame(parent), m_presenter(&presenter), m_canvas(backColour)
 {
-    if (className == QLatin1String("brovaci::PictureBox") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-} // namespace
-
-PictureBox::PictureBox(Presenter &presenter, Colour backColour, bool sunkenBorder, QWidget *parent)
-    : QFrame(parent), m_presenter(presenter), m_canvas(backColour)
-{
-    if (sunkenBorder) {
+    if (border == Border::Sunken) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(2);
+        setLineWidth(SunkenBorderWidth);
     } else {
         setFrameStyle(QFrame::NoFrame);
     }
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    static const bool accessible = (QAccessible::installFactory(accessiblePicture), true);
-    Q_UNUSED(accessible);
-    presenter.add(this);
+    presenter.attach(this);
+}
+
+PictureBox::~PictureBox()
+{
+    if (m_presenter)
+        m_presenter->detach(this);
 }
 
 void PictureBox::Cls()
 {
-    m_presenter.beforeWipe(*this);
+    if (m_presenter)
+        m_presenter->aboutToClear(this);
     m_canvas.Cls();
-    m_wiped = true;
-    m_unshownDrawing = false;
-    markDirty();
+    if (m_presenter)
+        m_presenter->cleared(this);
 }
 
 void PictureBox::PSet(float x, float y, Colour colour)
@@ -83,14 +76,8 @@ void PictureBox::setWidth(double width)
 
 void PictureBox::drawn()
 {
-    m_unshownDrawing = true;
-    markDirty();
-}
-
-void PictureBox::markDirty()
-{
-    m_dirty = true;
-    m_presenter.drawn();
+    if (m_presenter)
+        m_presenter->drawnOn(this);
 }
 
 bool PictureBox::isOnScreen() const
@@ -101,20 +88,13 @@ bool PictureBox::isOnScreen() const
     return handle && handle->isExposed();
 }
 
-void PictureBox::markShown()
-{
-    m_dirty = false;
-    m_wiped = false;
-    m_unshownDrawing = false;
-    m_shownAt = Clock::now();
-}
-
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_canvas.image());
-    markShown();
+    if (m_presenter)
+        m_presenter->painted(this);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)

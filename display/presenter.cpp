@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Brovaci authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "surface/presenter.h"
+#include "display/presenter.h"
 
-#include "surface/picturebox.h"
+#include "display/picturebox.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,6 +12,12 @@
 
 namespace brovaci {
 
+Presenter::~Presenter()
+{
+    for (PictureBox *box : m_frames.keys())
+        box->forgetPresenter();
+}
+
 std::chrono::nanoseconds Presenter::intervalForRate(double hertz)
 {
     if (!(hertz >= 1.0 && hertz <= 1000.0))
@@ -19,52 +25,100 @@ std::chrono::nanoseconds Presenter::intervalForRate(double hertz)
     return std::chrono::nanoseconds(static_cast<long long>(1e9 / hertz));
 }
 
+void Presenter::attach(PictureBox *box)
+{
+    m_frames.insert(box, Frame{});
+}
+
+void Presenter::detach(PictureBox *box)
+{
+    m_frames.remove(box);
+}
+
+void Presenter::processEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (m_abandoned)
+        throw SceneAbandoned{};
+}
+
 void Presenter::present()
 {
     QList<PictureBox *> waiting;
-    for (PictureBox *box : std::as_const(m_boxes)) {
-        if (!box->isDirty())
+    for (auto it = m_frames.begin(); it != m_frames.end(); ++it) {
+        if (!it->dirty)
             continue;
-        if (box->isOnScreen()) {
-            waiting.append(box);
-        } else {
-            box->markShown(); // nobody can see it: nothing to wait for
-        }
+        if (it.key()->isOnScreen())
+            waiting.append(it.key());
+        else
+            shown(*it); // nobody can see it: nothing to wait for
     }
     m_anyDirty = false;
     if (waiting.isEmpty())
         return;
     holdShownFrames(waiting);
     for (PictureBox *box : std::as_const(waiting))
-        box->requestPaint();
-    ++m_frames;
+        box->update(box->contentsRect());
     const auto timeout = m_stalled ? std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5))
                                    : Clock::duration(PaintTimeout);
     const auto deadline = Clock::now() + timeout;
     for (;;) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        waiting.removeIf([](PictureBox *box) { return !box->isDirty() || !box->isOnScreen(); });
+        processEvents();
+        waiting.removeIf([this](PictureBox *box) {
+            return !m_frames.contains(box) || !m_frames[box].dirty || !box->isOnScreen();
+        });
         if (waiting.isEmpty() || Clock::now() >= deadline)
             break;
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     m_stalled = !waiting.isEmpty();
     for (PictureBox *box : std::as_const(waiting))
-        box->markShown(); // gave up waiting: do not hold its frame for ever
+        shown(m_frames[box]); // gave up waiting: do not hold its frame for ever
 }
 
 void Presenter::idle(Clock::time_point until)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    processEvents();
     const auto now = Clock::now();
     if (now < until)
         std::this_thread::sleep_for(std::min<Clock::duration>(until - now, std::chrono::milliseconds(1)));
 }
 
-void Presenter::beforeWipe(PictureBox &box)
+void Presenter::aboutToClear(PictureBox *box)
 {
-    if (box.hasUnshownDrawing())
+    const auto it = m_frames.constFind(box);
+    if (it != m_frames.cend() && it->unshownDrawing)
         present();
+}
+
+void Presenter::cleared(PictureBox *box)
+{
+    Frame &frame = m_frames[box];
+    frame.wiped = true;
+    frame.unshownDrawing = false;
+    frame.dirty = true;
+    changed();
+}
+
+void Presenter::drawnOn(PictureBox *box)
+{
+    Frame &frame = m_frames[box];
+    frame.unshownDrawing = true;
+    frame.dirty = true;
+    changed();
+}
+
+void Presenter::painted(PictureBox *box)
+{
+    shown(m_frames[box]);
+}
+
+void Presenter::shown(Frame &frame)
+{
+    frame.dirty = false;
+    frame.wiped = false;
+    frame.unshownDrawing = false;
+    frame.shownAt = Clock::now();
 }
 
 // A box whose picture was cleared since it was last shown replaces a frame on
@@ -74,14 +128,16 @@ void Presenter::holdShownFrames(const QList<PictureBox *> &boxes)
     if (m_refresh.count() <= 0)
         return;
     Clock::time_point until;
-    for (const PictureBox *box : boxes)
-        if (box->isWiped())
-            until = std::max(until, box->shownAt() + m_refresh);
+    for (PictureBox *box : boxes) {
+        const Frame &frame = m_frames[box];
+        if (frame.wiped)
+            until = std::max(until, frame.shownAt + m_refresh);
+    }
     while (Clock::now() < until)
         idle(until);
 }
 
-void Presenter::drawn()
+void Presenter::changed()
 {
     if (!m_anyDirty) {
         m_anyDirty = true;

@@ -15,7 +15,9 @@
 
 #include "surface/pacing.h"
 
+#include <QHash>
 #include <QList>
+
 #include <chrono>
 
 namespace brovaci {
@@ -30,34 +32,50 @@ public:
     // for once; after that only a refresh interval, until a paint comes again.
     static constexpr std::chrono::milliseconds PaintTimeout{250};
 
-    void add(PictureBox *box) { m_boxes.append(box); }
+    explicit Presenter(std::chrono::nanoseconds refresh = intervalForRate(60)) : m_refresh(refresh) {}
+    ~Presenter() override;
+    Presenter(const Presenter &) = delete;
+    Presenter &operator=(const Presenter &) = delete;
 
     void present() override;
     void idle(Clock::time_point until) override;
 
-    // Called by a box before its clear: shows what is not yet shown.
-    void beforeWipe(PictureBox &box);
-    // Called by a box after it drew something.
-    void drawn();
-
     void setRefreshInterval(std::chrono::nanoseconds interval) { m_refresh = interval; }
-    std::chrono::nanoseconds refreshInterval() const { return m_refresh; }
     // The refresh interval of a display of the given rate; 60 Hz where unknown.
     static std::chrono::nanoseconds intervalForRate(double hertz);
 
-    // Frames shown so far (tests and benchmarks read it).
-    long long framesPresented() const { return m_frames; }
+    // The program is ending under a running scene: every frame boundary
+    // from now on throws SceneAbandoned.
+    void abandon() { m_abandoned = true; }
+
+    // What a picture box reports about itself.
+    void attach(PictureBox *box);
+    void detach(PictureBox *box);
+    void aboutToClear(PictureBox *box); // shows what is not yet shown
+    void cleared(PictureBox *box);
+    void drawnOn(PictureBox *box);
+    void painted(PictureBox *box);
 
 private:
-    QList<PictureBox *> m_boxes;
-    std::chrono::nanoseconds m_refresh = intervalForRate(60);
-    void holdShownFrames(const QList<PictureBox *> &boxes);
+    struct Frame {
+        bool dirty = false;       // changed since last shown
+        bool wiped = false;       // cleared since last shown
+        bool unshownDrawing = false; // drawn on since the last clear, not shown
+        Clock::time_point shownAt;
+    };
 
+    void changed();
+    void shown(Frame &frame);
+    void holdShownFrames(const QList<PictureBox *> &boxes);
+    void processEvents();
+
+    QHash<PictureBox *, Frame> m_frames;
+    std::chrono::nanoseconds m_refresh;
     Clock::time_point m_dirtySince;
     bool m_anyDirty = false;
     int m_drawnSinceClockRead = 0;
-    long long m_frames = 0;
     bool m_stalled = false;
+    bool m_abandoned = false;
 };
 
 } // namespace brovaci
