@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 namespace brovaci {
@@ -19,11 +20,27 @@ HelpPanel::HelpPanel(QWidget *parent) : QPlainTextEdit(parent)
     viewport()->installEventFilter(this);
 }
 
+// The colour goes into the text's own format, not into a new palette: a
+// palette set at every switch between the two texts gives the style a new
+// cache key each time, and the scroll bar's pictures pile up under it.
 void HelpPanel::setForeColor(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
-    setPalette(p);
+    m_ink = colour;
+    inkText();
+}
+
+void HelpPanel::inkText()
+{
+    if (!m_ink.isValid())
+        return; // the colour of the palette, as the panel was made
+    QTextCharFormat format;
+    format.setForeground(m_ink);
+    document()->setUndoRedoEnabled(false); // a colour is no edit to undo
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    document()->setUndoRedoEnabled(true);
+    mergeCurrentCharFormat(format); // and what is typed next
 }
 
 void HelpPanel::setFontSize(int points)
@@ -36,6 +53,7 @@ void HelpPanel::setFontSize(int points)
 void HelpPanel::setText(const QString &text)
 {
     setPlainText(text);
+    inkText();
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }

@@ -16,6 +16,7 @@ public:
 
     explicit HelpPanel(QWidget *parent = nullptr);
 
+    // The colour of the whole text, and of what is typed into it.
     void setForeColor(const QColor &colour);
     void setFontSize(int points);
     // Replaces the whole text and shows its beginning.
@@ -31,9 +32,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void inkText();
     int room() const;
     int length() const { return int(toPlainText().size()); }
     bool m_pressed = false;
+    QColor m_ink; // none: the palette's text colour
 };
 
 } // namespace brovaci

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 
 namespace brovaci::bench {
 
@@ -18,6 +19,14 @@ long long monotonicNanoseconds()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+long long residentKiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / 1024;
 }
 
 ChildRun runSelf(const std::string &self, const std::vector<std::string> &arguments)

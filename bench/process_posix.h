@@ -19,5 +19,6 @@ struct ChildRun {
 // Runs this same executable with the given arguments and waits for it.
 ChildRun runSelf(const std::string &self, const std::vector<std::string> &arguments);
 long long monotonicNanoseconds(); // CLOCK_MONOTONIC, the same clock in every process
+long long residentKiB();          // this process's resident set, from /proc (Linux)
 
 } // namespace brovaci::bench

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace brovaci;
 using namespace brovaci::testing;
@@ -30,7 +31,14 @@ private slots:
 };
 
 namespace {
-QColor ink(const HelpPanel &panel) { return panel.palette().color(QPalette::Text); }
+// The colour the panel's text is painted in: its own, or the palette's.
+QColor ink(const HelpPanel &panel)
+{
+    QTextCursor first(panel.document());
+    first.movePosition(QTextCursor::NextCharacter);
+    const QBrush own = first.charFormat().foreground();
+    return own.style() == Qt::NoBrush ? panel.palette().color(QPalette::Text) : own.color();
+}
 QString stars(int n) { return QString(n, '*'); }
 QString blanks(int n) { return QString(n, ' '); }
 } // namespace
