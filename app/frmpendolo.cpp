@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -220,6 +221,18 @@ void Frmpendolo::waitUntilExposed()
     }
     // Let the first paint of the whole window through before the curve starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// Another program destroyed the window. With nothing left to show and no
+// data to lose, the program ends, in the middle of a scene if need be.
+void Frmpendolo::windowLost()
+{
+    // What is still asked of the gone window fails; that is no news.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.xcb.warning=false"));
+    if (m_runner.running())
+        m_presenter.abandon();
+    m_runner.end();
+    QCoreApplication::exit(0);
 }
 
 void Frmpendolo::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/layout.h"
+#include "app/windowwatch.h"
 #include "display/presenter.h"
 #include "runner/scenerunner.h"
 #include "scenes/stage.h"
@@ -52,6 +53,9 @@ public:
     // focuses "Movimento Pendolo Singolo " and plays the opening curve.
     void Form_Load();
 
+    // CHIUDI was clicked, or the window was destroyed under the program.
+    bool ended() const { return m_runner.ended(); }
+
     // The pauses' text position: how many passes have been paused.
     const Pacer &pacer() const { return m_pacer; }
 
@@ -84,12 +88,14 @@ private:
     void buildControls();
     void wireEvents();
     void waitUntilExposed();
+    void windowLost();
     QSizeF screenTwips() const;
 
     Presenter m_presenter;
     Pacer m_pacer;
     SceneRunner m_runner{m_presenter};
     QList<QWidget *> m_controls; // as the table makes them: the focus chain
+    WindowWatch m_watch{*this, [this] { windowLost(); }};
 
     PictureBox *Picture1 = nullptr;
     PictureBox *Picture2 = nullptr;
