@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/captionbutton.h"
 
+#include "display/focusframe.h"
 #include "scenes/scenes.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -64,7 +66,11 @@ void CaptionButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     const QString caption = option.text;
     option.text.clear();
+    // The focus is drawn below, the same on every button: a style sheet's
+    // face, like CHIUDI's, would not show it.
+    option.state &= ~QStyle::State_HasFocus;
     painter.drawControl(QStyle::CE_PushButton, option);
+    drawFocusFrame(*this, painter, style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this));
     painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(*this), CaptionFlags, caption);
@@ -76,6 +82,19 @@ void CaptionButton::mousePressEvent(QMouseEvent *event)
         emit mouseDown(button, shiftCode(event->modifiers()), float(event->position().x()),
                        float(event->position().y()));
     QPushButton::mousePressEvent(event);
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain) {
+        if (!event->isAutoRepeat()) // held down, it clicks once, as Space does
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace brovaci

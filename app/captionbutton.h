@@ -4,7 +4,8 @@
 // as the captions of the design do in their narrow buttons. Where a single
 // word is wider than the button, the caption's font steps down until it fits.
 // Every mouse press over it is reported with the design's button codes, the
-// right and middle ones too, which never click a button.
+// right and middle ones too, which never click a button. Enter and the
+// keypad's Enter click it, as Space does.
 #pragma once
 
 #include <QPushButton>
@@ -24,6 +25,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The font the caption is drawn with at the button's present size.

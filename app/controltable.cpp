@@ -8,12 +8,12 @@
 #include "app/captionbutton.h"
 #include "app/frmpendolo.h"
 #include "app/helppanel.h"
+#include "app/scrollbar.h"
 #include "display/picturebox.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 
 namespace brovaci {
 
@@ -117,7 +117,7 @@ std::span<const Frmpendolo::ControlRow> Frmpendolo::controlTable()
          .startup = {.step = 11, .around = {-190, -280, 190, 30}},
          .text = "Istruzioni"},
         {.name = "VScroll1",
-         .create = [](Frmpendolo &w) -> QWidget * { return w.VScroll1 = new QScrollBar(Qt::Vertical, &w); },
+         .create = [](Frmpendolo &w) -> QWidget * { return w.VScroll1 = new ScrollBar(Qt::Vertical, &w); },
          .twips = {4200, 1800, 255, 2775},
          .startup = {.step = 6, .around = {290, 50, 20, 190}},
          .accessibleName = "Limitatore di velocità"},

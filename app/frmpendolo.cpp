@@ -123,11 +123,12 @@ void Frmpendolo::buildControls()
     Picture1->hide();
     Picture2->hide();
 
-    // The graphical style: the button face is its own colour, dark red.
+    // The graphical style: the button face is its own colour, dark red; the
+    // caption keeps the system's button-text colour, and the focus is shown
+    // as the platform style shows it on every button.
     cmdfine->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: #c00000; color: white; border: 2px outset #e04040; }"
-        "QPushButton:pressed { border-style: inset; }"
-        "QPushButton:focus { border-color: #ffffff; }"));
+        "QPushButton { background-color: #c00000; border: 2px outset #e04040; }"
+        "QPushButton:pressed { border-style: inset; }"));
 
     QFont panelFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold);
     panelFont.setStyleHint(QFont::SansSerif);

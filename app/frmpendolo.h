@@ -55,6 +55,10 @@ public:
 
     // CHIUDI was clicked, or the window was destroyed under the program.
     bool ended() const { return m_runner.ended(); }
+    bool sceneRunning() const { return m_runner.running(); }
+    // Carries out a change asked for from outside (an assistive tool) now,
+    // or once the running scene has ended, in turn with what waits.
+    void afterScene(std::function<void()> change) { m_runner.run(std::move(change)); }
 
     // The pauses' text position: how many passes have been paused.
     const Pacer &pacer() const { return m_pacer; }

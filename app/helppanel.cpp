@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/helppanel.h"
 
+#include "display/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -61,6 +64,18 @@ void HelpPanel::setText(const QString &text)
 int HelpPanel::room() const
 {
     return MaxLength - (length() - int(textCursor().selectedText().size()));
+}
+
+bool HelpPanel::event(QEvent *event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint) {
+        // The focus on the panel's frame, as on the other controls: the
+        // common styles show only the caret inside a text panel.
+        QPainter painter(this);
+        drawFocusFrame(*this, painter, rect());
+    }
+    return handled;
 }
 
 void HelpPanel::keyPressEvent(QKeyEvent *event)

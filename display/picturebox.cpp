@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/picturebox.h"
 
+#include "display/focusframe.h"
 #include "display/presenter.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWindow>
 
 namespace brovaci {
@@ -93,6 +92,9 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_canvas.image());
+    // The focus on the edge only: the picture's colours stay as drawn.
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 2, -2, -2))));
+    drawFocusFrame(*this, painter, rect());
     if (m_presenter)
         m_presenter->painted(this);
 }

@@ -20,8 +20,10 @@ need_packages() {
 # To build: compiler, CMake, Qt 6 Widgets, and the fonts the window uses.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
 # To run every test: an X server, input and screenshots, a Wayland compositor,
-# the validators of the desktop entry, the Windows resource compiler, clang
-# with libFuzzer, and Google Benchmark for the benchmark program.
+# the accessibility bus and a client of it, the validators of the desktop
+# entry, the Windows resource compiler, clang with libFuzzer, and Google
+# Benchmark for the benchmark program.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
+               at-spi2-core dbus-x11 python3-pyatspi
                desktop-file-utils appstream file binutils-mingw-w64-x86-64
                clang libclang-rt-14-dev libbenchmark-dev)

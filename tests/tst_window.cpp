@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace brovaci;
@@ -25,6 +26,8 @@ private slots:
     void controls();
     void settings();
     void focusOrder();
+    void enterClicksTheFocusedButton_data();
+    void enterClicksTheFocusedButton();
     void startUp();
     void staticCurvePixels();
     void noticePixels();
@@ -66,7 +69,7 @@ void TestWindow::controls_data()
     QTest::addRow("cmdfine") << "cmdfine" << "brovaci::CaptionButton" << "CHIUDI" << "";
     QTest::addRow("Cmdcosafa") << "Cmdcosafa" << "brovaci::CaptionButton" << "Cosa fa il programma" << "";
     QTest::addRow("Cmdistruzioni") << "Cmdistruzioni" << "brovaci::CaptionButton" << "Istruzioni" << "";
-    QTest::addRow("VScroll1") << "VScroll1" << "QScrollBar" << "" << "";
+    QTest::addRow("VScroll1") << "VScroll1" << "brovaci::ScrollBar" << "" << "";
 }
 
 void TestWindow::controls()
@@ -148,6 +151,47 @@ void TestWindow::focusOrder()
     QCOMPARE(walked, expected);
     // The walk comes round again to the first control.
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+    // Shift+Tab walks it backwards.
+    QStringList back;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        back.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(back, expected);
+}
+
+void TestWindow::enterClicksTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("clicks");
+    for (const char *name : {"Cmdperde", "Cmddoppio", "cmdmovimento", "Cmdpendolo", "cmdtarmonica", "cmdfine",
+                             "Cmdcosafa", "Cmdistruzioni"}) {
+        QTest::addRow("%s-enter", name) << name << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+        QTest::addRow("%s-keypad-enter", name) << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    }
+    QTest::addRow("ctrl-enter-is-no-click") << "Cmdpendolo" << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
+}
+
+void TestWindow::enterClicksTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, clicks);
+    // A bare window: clicking must not run the scenes here, only be counted.
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    auto *b = w.findChild<QPushButton *>(button);
+    QSignalSpy clicked(b, &QPushButton::clicked);
+    QObject::disconnect(b, &QPushButton::clicked, &w, nullptr);
+    QTest::keyClick(b, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicked.size(), clicks);
+    // Held down, Enter clicks once.
+    QTest::keyPress(b, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+    QApplication::sendEvent(b, &repeat);
+    QCOMPARE(clicked.size(), 2 * clicks);
 }
 
 void TestWindow::startUp()

@@ -1,0 +1,177 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Brovaci as a screen reader sees and drives it, over AT-SPI.
+
+Run by accessibility.sh, which starts the display and the buses. The window
+is at the top-left corner of a 1024 x 768 screen with no window manager, so
+the layout's reference point is (512, 384).
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+APP, PROBE, WORK = sys.argv[1:4]
+CURVE_BOX = (524, 326, 276, 196)  # Picture3's drawing area
+PENDULUM_BOX = (522, 94, 250, 140)  # Picture1
+
+# The fifteen controls: role and name, and the tool tip as description.
+CONTROLS = {
+    "Pendoli": ("image", ""),
+    "Foglio scorrevole": ("image", ""),
+    "Figura delle curve": ("image", ""),
+    "Numero del periodo": ("text", ""),
+    "Perdita di spinta dei due brovaci": ("push button", "Con il tasto destro hai un fermo immagine. "),
+    "Movimento Doppio Pendolo": ("push button", ""),
+    "Movimento Pendolo Singolo": ("push button", ""),
+    "Curva Statica": ("push button", ""),
+    "Istruzioni e descrizione": ("text", ""),
+    "Curva Tridimensionale": ("push button", "Per rallentare il movimento usa la barra a destra"),
+    "Immetti nella casella bianca un numero che sia una frazione o un multiplo di 100 esempio "
+    "20,40,80,25,50, 75,120,150, 200, etc": ("label", ""),
+    "CHIUDI": ("push button", ""),
+    "Cosa fa il programma": ("push button", ""),
+    "Istruzioni": ("push button", ""),
+    "Limitatore di velocità": ("scroll bar", ""),
+}
+# The focus order from "Movimento Pendolo Singolo ", where start-up puts it.
+TAB_ORDER = ["Curva Statica", "Istruzioni e descrizione", "Curva Tridimensionale", "CHIUDI",
+             "Cosa fa il programma", "Istruzioni", "Limitatore di velocità", "Pendoli",
+             "Foglio scorrevole", "Figura delle curve", "Numero del periodo",
+             "Perdita di spinta dei due brovaci", "Movimento Doppio Pendolo", "Movimento Pendolo Singolo"]
+
+failures = []
+checks = 0
+
+
+def check(condition, what):
+    global checks
+    checks += 1
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def wait_until(predicate, seconds, step=0.1):
+    until = time.monotonic() + seconds
+    while time.monotonic() < until:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+def start():
+    program = subprocess.Popen([APP], stdout=open(f"{WORK}/app.log", "w"), stderr=subprocess.STDOUT)
+
+    def frame():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Brovaci":
+                for window in app:
+                    if window is not None and window.name == "pendolo":
+                        return window
+        return None
+
+    window = wait_until(frame, 20, 0.25)
+    if window is None:
+        program.kill()
+        sys.exit("FAIL: the window never appeared on the accessibility bus")
+    time.sleep(3)  # the opening curve
+    return program, window
+
+
+def controls(window):
+    return {child.name: child for child in window}
+
+
+def shot():
+    subprocess.run(["import", "-window", "root", f"{WORK}/shot.png"], check=True)
+    return f"{WORK}/shot.png"
+
+
+def probe(*args):
+    return int(subprocess.run([PROBE, *map(str, args)], capture_output=True, text=True, check=True).stdout.split()[0])
+
+
+def still_mismatch(text):
+    return probe("match", shot(), CURVE_BOX[0], CURVE_BOX[1], "still", text)
+
+
+def press(control):
+    action = control.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press"))
+
+
+def focused(window):
+    for child in window:
+        if child.getState().contains(pyatspi.STATE_FOCUSED):
+            return child.name
+    return None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", *keys], check=True)
+
+
+# --- The tree, the focus order, a press, and changes during a film.
+program, window = start()
+check(window.getRoleName() == "frame", f"the window is a frame named \"pendolo\" ({window.getRoleName()})")
+found = controls(window)
+check(window.childCount == 15, f"the frame holds 15 controls ({window.childCount})")
+for name, (role, description) in CONTROLS.items():
+    child = found.get(name)
+    check(child is not None and child.getRoleName() == role and child.description == description,
+          f"{name[:40]!r}: {role}" + (f", described {description!r}" if description else "")
+          + ("" if child is None else f" (seen: {child.getRoleName()}, {child.description!r})"))
+
+check(focused(window) == "Movimento Pendolo Singolo", "start-up puts the focus on \"Movimento Pendolo Singolo\"")
+walked = []
+for _ in TAB_ORDER:
+    key("Tab")
+    time.sleep(0.15)
+    walked.append(focused(window))
+check(walked == TAB_ORDER, f"Tab walks the designed order (walked: {walked})")
+key("shift+Tab")
+time.sleep(0.15)
+check(focused(window) == "Movimento Doppio Pendolo", "Shift+Tab walks it back")
+
+press(found["Curva Statica"])
+check(wait_until(lambda: still_mismatch("200") == 0, 5, 0.3), "a press on \"Curva Statica\" draws the still curve")
+
+scroll = found["Limitatore di velocità"].queryValue()
+period = found["Numero del periodo"]
+press(found["Movimento Doppio Pendolo"])
+time.sleep(1.5)  # the film lasts 12.6 s
+period.queryEditableText().setTextContents("100")
+press(found["Curva Statica"])
+scroll.currentValue = 500
+time.sleep(1)
+check(scroll.currentValue == 10, f"during the film the scroll value waits ({scroll.currentValue})")
+text = period.queryText().getText(0, -1)
+check(text == "200", f"during the film the period text waits ({text!r})")
+shown = shot()
+check(probe("count", shown, *PENDULUM_BOX, "ff0000") > 100 and probe("match", shown, CURVE_BOX[0], CURVE_BOX[1], "still", "100") > 0,
+      "during the film the film plays, and the press waits")
+check(wait_until(lambda: scroll.currentValue == 500, 20, 0.5), "after the film the scroll value is set")
+check(period.queryText().getText(0, -1) == "100", "after the film the period text is set")
+check(wait_until(lambda: still_mismatch("100") == 0, 5, 0.3),
+      "after the film the press runs, after the text set before it: the still curve for 100")
+program.terminate()
+program.wait()
+
+# --- Enter at start-up plays the single pendulum film.
+program, window = start()
+before = probe("count", shot(), *PENDULUM_BOX, "ff0000")
+key("Return")
+time.sleep(1)
+after = probe("count", shot(), *PENDULUM_BOX, "ff0000")
+check(before == 0 and after > 100, f"Enter at start-up plays the single pendulum film ({before} then {after} red pixels)")
+program.terminate()
+program.wait()
+
+print(f"{checks - len(failures)} passed, {len(failures)} failed")
+sys.exit(1 if failures else 0)
