@@ -92,9 +92,11 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_canvas.image());
-    // The focus on the edge only: the picture's colours stay as drawn.
-    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 2, -2, -2))));
-    drawFocusFrame(*this, painter, rect());
+    if (hasFocus()) {
+        // The focus on the edge only: the picture's colours stay as drawn.
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 2, -2, -2))));
+        drawFocusFrame(*this, painter, rect());
+    }
     if (m_presenter)
         m_presenter->painted(this);
 }

@@ -14,7 +14,7 @@ namespace brovaci {
 
 Presenter::~Presenter()
 {
-    for (PictureBox *box : m_frames.keys())
+    for (auto &[box, frame] : m_frames)
         box->forgetPresenter();
 }
 
@@ -27,12 +27,21 @@ std::chrono::nanoseconds Presenter::intervalForRate(double hertz)
 
 void Presenter::attach(PictureBox *box)
 {
-    m_frames.insert(box, Frame{});
+    if (!frameOf(box))
+        m_frames.emplace_back(box, Frame{});
 }
 
 void Presenter::detach(PictureBox *box)
 {
-    m_frames.remove(box);
+    std::erase_if(m_frames, [box](const auto &entry) { return entry.first == box; });
+}
+
+Presenter::Frame *Presenter::frameOf(const PictureBox *box)
+{
+    for (auto &[b, frame] : m_frames)
+        if (b == box)
+            return &frame;
+    return nullptr;
 }
 
 void Presenter::processEvents()
@@ -45,13 +54,13 @@ void Presenter::processEvents()
 void Presenter::present()
 {
     QList<PictureBox *> waiting;
-    for (auto it = m_frames.begin(); it != m_frames.end(); ++it) {
-        if (!it->dirty)
+    for (auto &[box, frame] : m_frames) {
+        if (!frame.dirty)
             continue;
-        if (it.key()->isOnScreen())
-            waiting.append(it.key());
+        if (box->isOnScreen())
+            waiting.append(box);
         else
-            shown(*it); // nobody can see it: nothing to wait for
+            shown(frame); // nobody can see it: nothing to wait for
     }
     m_anyDirty = false;
     if (waiting.isEmpty())
@@ -65,7 +74,8 @@ void Presenter::present()
     for (;;) {
         processEvents();
         waiting.removeIf([this](PictureBox *box) {
-            return !m_frames.contains(box) || !m_frames[box].dirty || !box->isOnScreen();
+            const Frame *frame = frameOf(box);
+            return !frame || !frame->dirty || !box->isOnScreen();
         });
         if (waiting.isEmpty() || Clock::now() >= deadline)
             break;
@@ -73,7 +83,8 @@ void Presenter::present()
     }
     m_stalled = !waiting.isEmpty();
     for (PictureBox *box : std::as_const(waiting))
-        shown(m_frames[box]); // gave up waiting: do not hold its frame for ever
+        if (Frame *frame = frameOf(box))
+            shown(*frame); // gave up waiting: do not hold its frame for ever
 }
 
 void Presenter::idle(Clock::time_point until)
@@ -86,31 +97,34 @@ void Presenter::idle(Clock::time_point until)
 
 void Presenter::aboutToClear(PictureBox *box)
 {
-    const auto it = m_frames.constFind(box);
-    if (it != m_frames.cend() && it->unshownDrawing)
+    const Frame *frame = frameOf(box);
+    if (frame && frame->unshownDrawing)
         present();
 }
 
 void Presenter::cleared(PictureBox *box)
 {
-    Frame &frame = m_frames[box];
-    frame.wiped = true;
-    frame.unshownDrawing = false;
-    frame.dirty = true;
-    changed();
+    if (Frame *frame = frameOf(box)) {
+        frame->wiped = true;
+        frame->unshownDrawing = false;
+        frame->dirty = true;
+        changed();
+    }
 }
 
 void Presenter::drawnOn(PictureBox *box)
 {
-    Frame &frame = m_frames[box];
-    frame.unshownDrawing = true;
-    frame.dirty = true;
-    changed();
+    if (Frame *frame = frameOf(box)) {
+        frame->unshownDrawing = true;
+        frame->dirty = true;
+        changed();
+    }
 }
 
 void Presenter::painted(PictureBox *box)
 {
-    shown(m_frames[box]);
+    if (Frame *frame = frameOf(box))
+        shown(*frame);
 }
 
 void Presenter::shown(Frame &frame)
@@ -129,9 +143,9 @@ void Presenter::holdShownFrames(const QList<PictureBox *> &boxes)
         return;
     Clock::time_point until;
     for (PictureBox *box : boxes) {
-        const Frame &frame = m_frames[box];
-        if (frame.wiped)
-            until = std::max(until, frame.shownAt + m_refresh);
+        const Frame *frame = frameOf(box);
+        if (frame && frame->wiped)
+            until = std::max(until, frame->shownAt + m_refresh);
     }
     while (Clock::now() < until)
         idle(until);

@@ -15,10 +15,11 @@
 
 #include "surface/pacing.h"
 
-#include <QHash>
 #include <QList>
 
 #include <chrono>
+#include <utility>
+#include <vector>
 
 namespace brovaci {
 
@@ -64,12 +65,15 @@ private:
         Clock::time_point shownAt;
     };
 
+    // A window has a handful of boxes: a short list is faster than a hash
+    // for a lookup made at every point drawn.
+    Frame *frameOf(const PictureBox *box);
     void changed();
     void shown(Frame &frame);
     void holdShownFrames(const QList<PictureBox *> &boxes);
     void processEvents();
 
-    QHash<PictureBox *, Frame> m_frames;
+    std::vector<std::pair<PictureBox *, Frame>> m_frames;
     std::chrono::nanoseconds m_refresh;
     Clock::time_point m_dirtySince;
     bool m_anyDirty = false;
