@@ -19,11 +19,14 @@ need_packages() {
 
 # To build: compiler, CMake, Qt 6 Widgets, and the fonts the window uses.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
+# To make the Debian package and check it: dpkg-shlibdeps, lintian, and
+# mmdebstrap for the clean-room install.
+PACKAGE_PACKAGES=(dpkg-dev lintian mmdebstrap)
 # To run every test: an X server, input and screenshots, a Wayland compositor,
 # the accessibility bus and a client of it, the validators of the desktop
 # entry, the Windows resource compiler, clang with libFuzzer, and Google
-# Benchmark for the benchmark program.
+# Benchmark for the benchmark program, and reuse for the licence lines.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
                at-spi2-core dbus-x11 python3-pyatspi
-               desktop-file-utils appstream file binutils-mingw-w64-x86-64
+               desktop-file-utils appstream file binutils-mingw-w64-x86-64 reuse
                clang libclang-rt-14-dev libbenchmark-dev)

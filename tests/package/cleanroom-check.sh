@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Run by cleanroom.sh as mmdebstrap's last hook, on the host, with the new
+# root as its first argument and the package installed there. The X server
+# runs inside the root; its abstract socket is reachable from the host,
+# where the screenshots are taken.
+#   cleanroom-check.sh ROOT SHOTPROBE
+set -euo pipefail
+root=$1 probe=$2
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+ok() { echo "ok   $*"; }
+wait_for() { # seconds command...
+    local until=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
+}
+
+chroot "$root" test -x /usr/bin/brovaci || fail "the package installed no /usr/bin/brovaci"
+files=$(chroot "$root" dpkg-query -L brovaci)
+
+chroot "$root" sh -c 'Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/tmp/xvfb.log 2>&1 & echo $!' >"$root/tmp/xvfb.pid"
+wait_for 10 test -s "$root/tmp/display" || fail "Xvfb did not start in the root"
+pids+=("$(cat "$root/tmp/xvfb.pid")")
+export DISPLAY=":$(cat "$root/tmp/display")"
+
+chroot "$root" env DISPLAY="$DISPLAY" HOME=/root sh -c '/usr/bin/brovaci >/tmp/brovaci.log 2>&1 & echo $!' >"$root/tmp/brovaci.pid"
+app=$(cat "$root/tmp/brovaci.pid")
+pids+=("$app")
+wait_for 15 xdotool search --onlyvisible --name '^pendolo$' \
+    || fail "the window \"pendolo\" did not appear: $(cat "$root/tmp/brovaci.log")"
+ok "the installed program shows its window \"pendolo\""
+# The opening curve on the curve box, inside its border: the window fills the
+# screen from its top-left corner, the reference point is (512, 384).
+blue_curve() {
+    import -window root "$root/tmp/shot.png" \
+        && [ "$("$probe" count "$root/tmp/shot.png" 524 326 276 196 0000ff)" -gt 500 ]
+}
+wait_for 10 blue_curve || fail "the opening curve did not draw"
+ok "the opening curve draws: $("$probe" count "$root/tmp/shot.png" 524 326 276 196 0000ff) blue pixels in the curve box"
+
+sleep 3 # the rest of the curve
+xdotool mousemove 322 610 click 1 # CHIUDI
+wait_for 10 bash -c "! kill -0 $app 2>/dev/null" || fail "CHIUDI did not end the program"
+ok "CHIUDI ends the program"
+
+chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get purge -y brovaci >/dev/null
+! chroot "$root" dpkg-query -W -f='${Status}\n' brovaci 2>/dev/null | grep -q . \
+    || fail "dpkg still knows the package after the purge"
+left=()
+while IFS= read -r f; do
+    [ -n "$f" ] && [ -e "$root$f" ] && [ ! -d "$root$f" ] && left+=("$f")
+done <<<"$files"
+[ ${#left[@]} -eq 0 ] || fail "the purge left: ${left[*]}"
+ok "apt-get purge leaves none of the package's $(grep -c . <<<"$files") paths"
