@@ -5,6 +5,7 @@
 #include "display/focusframe.h"
 #include "display/presenter.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -89,7 +90,10 @@ bool PictureBox::isOnScreen() const
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    // A frame of a film repaints the drawing area only: the border, which
+    // the style draws at some cost, stays as it is.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_canvas.image());
     if (hasFocus()) {

@@ -53,7 +53,7 @@ void Presenter::processEvents()
 
 void Presenter::present()
 {
-    QList<PictureBox *> waiting;
+    Boxes waiting;
     for (auto &[box, frame] : m_frames) {
         if (!frame.dirty)
             continue;
@@ -73,10 +73,12 @@ void Presenter::present()
     const auto deadline = Clock::now() + timeout;
     for (;;) {
         processEvents();
-        waiting.removeIf([this](PictureBox *box) {
-            const Frame *frame = frameOf(box);
-            return !frame || !frame->dirty || !box->isOnScreen();
-        });
+        waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
+                                     [this](PictureBox *box) {
+                                         const Frame *frame = frameOf(box);
+                                         return !frame || !frame->dirty || !box->isOnScreen();
+                                     }),
+                      waiting.end());
         if (waiting.isEmpty() || Clock::now() >= deadline)
             break;
         std::this_thread::sleep_for(std::chrono::microseconds(100));
@@ -137,7 +139,7 @@ void Presenter::shown(Frame &frame)
 
 // A box whose picture was cleared since it was last shown replaces a frame on
 // screen: that frame stays for one refresh interval from when it was painted.
-void Presenter::holdShownFrames(const QList<PictureBox *> &boxes)
+void Presenter::holdShownFrames(const Boxes &boxes)
 {
     if (m_refresh.count() <= 0)
         return;

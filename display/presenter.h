@@ -15,7 +15,7 @@
 
 #include "surface/pacing.h"
 
-#include <QList>
+#include <QVarLengthArray>
 
 #include <chrono>
 #include <utility>
@@ -70,7 +70,8 @@ private:
     Frame *frameOf(const PictureBox *box);
     void changed();
     void shown(Frame &frame);
-    void holdShownFrames(const QList<PictureBox *> &boxes);
+    using Boxes = QVarLengthArray<PictureBox *, 4>; // no allocation per frame
+    void holdShownFrames(const Boxes &boxes);
     void processEvents();
 
     std::vector<std::pair<PictureBox *, Frame>> m_frames;
