@@ -32,15 +32,6 @@ namespace {
 // The window's client area as it is created, before start-up maximizes it.
 constexpr QSize FormTwips(9240, 5715);
 
-QString initialHelpText()
-{
-    // The lines of the panel as the program opens; the credit line is
-    // followed by a run of blanks, then comes a line of twelve blanks.
-    return QStringLiteral("Curve armoniche di \nLissajous     \n\nClicca qui per le istruzioni. \n")
-        + help::credit() + QString(8, QChar(' ')) + QStringLiteral("\n") + QString(12, QChar(' '))
-        + QStringLiteral("\n");
-}
-
 // The face of the curve box's text: the window's sans-serif face, narrowed
 // where needed so that every line of the notice fits the drawing area at the
 // notice's size.
@@ -137,7 +128,7 @@ void Frmpendolo::buildControls()
     panelColours.setColor(QPalette::Base, colourOf(0x00C0FFC0));
     panelColours.setColor(QPalette::Text, colourOf(0x00800080));
     Txtistru->setPalette(panelColours);
-    Txtistru->setPlainText(initialHelpText());
+    Txtistru->setPlainText(help::opening());
 
     QPalette plain = QApplication::palette();
     txtarmonica->setPalette(plain);

@@ -24,6 +24,14 @@ QString blanks(int count)
 
 } // namespace
 
+// The credit line is followed by a run of blanks, then comes a line of
+// twelve blanks.
+QString opening()
+{
+    return u"Curve armoniche di \nLissajous     \n\nClicca qui per le istruzioni. \n"_s + credit() + blanks(8)
+        + u'\n' + blanks(12) + u'\n';
+}
+
 QString credit()
 {
     return u"Brovaci versione %1, simulatore di armonografo"_s.arg(QLatin1String(BROVACI_VERSION));

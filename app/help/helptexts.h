@@ -17,5 +17,7 @@ QString description();
 
 // The credit line of the program: its name and version.
 QString credit();
+// The lines of the panel as the program opens.
+QString opening();
 
 } // namespace brovaci::help
