@@ -21,6 +21,14 @@ long long monotonicNanoseconds()
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 long long residentKiB()
 {
     std::ifstream statm("/proc/self/statm");

@@ -20,5 +20,6 @@ struct ChildRun {
 ChildRun runSelf(const std::string &self, const std::vector<std::string> &arguments);
 long long monotonicNanoseconds(); // CLOCK_MONOTONIC, the same clock in every process
 long long residentKiB();          // this process's resident set, from /proc (Linux)
+double cpuSeconds();              // user and system time this process has used
 
 } // namespace brovaci::bench

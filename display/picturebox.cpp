@@ -80,6 +80,15 @@ void PictureBox::drawn()
         m_presenter->drawnOn(this);
 }
 
+bool PictureBox::updateChanged()
+{
+    const QRect changed = m_canvas.takeChanged();
+    if (changed.isEmpty())
+        return false;
+    update(changed.translated(contentsRect().topLeft()));
+    return true;
+}
+
 bool PictureBox::isOnScreen() const
 {
     if (!isVisible())
@@ -94,6 +103,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // the style draws at some cost, stays as it is.
     if (!contentsRect().contains(event->rect()))
         QFrame::paintEvent(event);
+    if (event->rect().contains(contentsRect()))
+        m_canvas.takeChanged(); // all of it is painted now: no part is left to show
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_canvas.image());
     if (hasFocus()) {

@@ -41,6 +41,9 @@ public:
 
     // Visible, in a window the platform shows.
     bool isOnScreen() const;
+    // Asks for a repaint of what changed since the last call; false if
+    // nothing did, and there is nothing to wait for.
+    bool updateChanged();
     // The presenter is going away before the box.
     void forgetPresenter() { m_presenter = nullptr; }
 

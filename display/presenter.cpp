@@ -8,7 +8,6 @@
 #include <QEventLoop>
 
 #include <algorithm>
-#include <thread>
 
 namespace brovaci {
 
@@ -66,25 +65,30 @@ void Presenter::present()
     if (waiting.isEmpty())
         return;
     holdShownFrames(waiting);
-    for (PictureBox *box : std::as_const(waiting))
-        box->update(box->contentsRect());
+    // The hold processed events: look each box up again.
+    const auto gone = [this](const QPointer<PictureBox> &box) {
+        const Frame *frame = box ? frameOf(box) : nullptr;
+        return !frame || !frame->dirty || !box->isOnScreen();
+    };
+    waiting.erase(std::remove_if(waiting.begin(), waiting.end(), gone), waiting.end());
+    for (const QPointer<PictureBox> &box : std::as_const(waiting))
+        if (!box->updateChanged())
+            shown(*frameOf(box)); // its pixels did not change: nothing to paint
     const auto timeout = m_stalled ? std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5))
                                    : Clock::duration(PaintTimeout);
-    const auto deadline = Clock::now() + timeout;
+    const auto deadline = m_clock.now() + timeout;
     for (;;) {
-        processEvents();
-        waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
-                                     [this](PictureBox *box) {
-                                         const Frame *frame = frameOf(box);
-                                         return !frame || !frame->dirty || !box->isOnScreen();
-                                     }),
-                      waiting.end());
-        if (waiting.isEmpty() || Clock::now() >= deadline)
+        waiting.erase(std::remove_if(waiting.begin(), waiting.end(), gone), waiting.end());
+        if (waiting.isEmpty() || m_clock.now() >= deadline)
             break;
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
+        processEvents();
+        waiting.erase(std::remove_if(waiting.begin(), waiting.end(), gone), waiting.end());
+        if (waiting.isEmpty() || m_clock.now() >= deadline)
+            break;
+        m_clock.sleepFor(std::chrono::microseconds(100));
     }
     m_stalled = !waiting.isEmpty();
-    for (PictureBox *box : std::as_const(waiting))
+    for (const QPointer<PictureBox> &box : std::as_const(waiting))
         if (Frame *frame = frameOf(box))
             shown(*frame); // gave up waiting: do not hold its frame for ever
 }
@@ -92,9 +96,9 @@ void Presenter::present()
 void Presenter::idle(Clock::time_point until)
 {
     processEvents();
-    const auto now = Clock::now();
+    const auto now = m_clock.now();
     if (now < until)
-        std::this_thread::sleep_for(std::min<Clock::duration>(until - now, std::chrono::milliseconds(1)));
+        m_clock.sleepFor(std::min<Clock::duration>(until - now, std::chrono::milliseconds(1)));
 }
 
 void Presenter::aboutToClear(PictureBox *box)
@@ -134,7 +138,7 @@ void Presenter::shown(Frame &frame)
     frame.dirty = false;
     frame.wiped = false;
     frame.unshownDrawing = false;
-    frame.shownAt = Clock::now();
+    frame.shownAt = m_clock.now();
 }
 
 // A box whose picture was cleared since it was last shown replaces a frame on
@@ -144,12 +148,12 @@ void Presenter::holdShownFrames(const Boxes &boxes)
     if (m_refresh.count() <= 0)
         return;
     Clock::time_point until;
-    for (PictureBox *box : boxes) {
-        const Frame *frame = frameOf(box);
+    for (const QPointer<PictureBox> &box : boxes) {
+        const Frame *frame = box ? frameOf(box) : nullptr;
         if (frame && frame->wiped)
             until = std::max(until, frame->shownAt + m_refresh);
     }
-    while (Clock::now() < until)
+    while (m_clock.now() < until)
         idle(until);
 }
 
@@ -157,11 +161,11 @@ void Presenter::changed()
 {
     if (!m_anyDirty) {
         m_anyDirty = true;
-        m_dirtySince = Clock::now();
+        m_dirtySince = m_clock.now();
         m_drawnSinceClockRead = 0;
     } else if (++m_drawnSinceClockRead >= 16) { // the clock costs more than a dot
         m_drawnSinceClockRead = 0;
-        if (Clock::now() - m_dirtySince >= ContinuousDrawing)
+        if (m_clock.now() - m_dirtySince >= ContinuousDrawing)
             present();
     }
 }

@@ -15,6 +15,7 @@
 
 #include "surface/pacing.h"
 
+#include <QPointer>
 #include <QVarLengthArray>
 
 #include <chrono>
@@ -33,7 +34,10 @@ public:
     // for once; after that only a refresh interval, until a paint comes again.
     static constexpr std::chrono::milliseconds PaintTimeout{250};
 
-    explicit Presenter(std::chrono::nanoseconds refresh = intervalForRate(60)) : m_refresh(refresh) {}
+    explicit Presenter(std::chrono::nanoseconds refresh = intervalForRate(60), FrameClock &clock = steadyClock())
+        : m_refresh(refresh), m_clock(clock)
+    {
+    }
     ~Presenter() override;
     Presenter(const Presenter &) = delete;
     Presenter &operator=(const Presenter &) = delete;
@@ -70,12 +74,15 @@ private:
     Frame *frameOf(const PictureBox *box);
     void changed();
     void shown(Frame &frame);
-    using Boxes = QVarLengthArray<PictureBox *, 4>; // no allocation per frame
+    // Events are processed while a present waits, and a box may be
+    // destroyed meanwhile: what a present collected, it holds weakly.
+    using Boxes = QVarLengthArray<QPointer<PictureBox>, 4>; // no allocation per frame
     void holdShownFrames(const Boxes &boxes);
     void processEvents();
 
     std::vector<std::pair<PictureBox *, Frame>> m_frames;
     std::chrono::nanoseconds m_refresh;
+    FrameClock &m_clock;
     Clock::time_point m_dirtySince;
     bool m_anyDirty = false;
     int m_drawnSinceClockRead = 0;

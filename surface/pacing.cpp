@@ -5,7 +5,6 @@
 #include "surface/checked.h"
 
 #include <limits>
-#include <thread>
 
 namespace brovaci {
 
@@ -13,16 +12,16 @@ void Pacer::IdlePause(std::int16_t count)
 {
     if (count < 1)
         return;
-    const auto start = Clock::now();
+    const auto start = m_clock.now();
     m_textLine += count;
     if (m_sink)
         m_sink->present();
     const auto until = start + m_pass * count;
     if (!m_sink) {
-        std::this_thread::sleep_until(until);
+        m_clock.sleepFor(until - m_clock.now());
         return;
     }
-    while (Clock::now() < until)
+    while (m_clock.now() < until)
         m_sink->idle(until);
 }
 

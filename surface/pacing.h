@@ -9,12 +9,12 @@
 // text position is kept as a counter and never reset.
 #pragma once
 
+#include "surface/frameclock.h"
+
 #include <chrono>
 #include <cstdint>
 
 namespace brovaci {
-
-using Clock = std::chrono::steady_clock;
 
 // Thrown out of a frame boundary when the program is ending under a running
 // scene (its window is gone): the scene stops where it stands. It is not a
@@ -36,8 +36,9 @@ class Pacer {
 public:
     static constexpr std::chrono::nanoseconds DefaultPass{31750};
 
-    explicit Pacer(FrameSink *sink = nullptr, std::chrono::nanoseconds pass = DefaultPass)
-        : m_sink(sink), m_pass(pass)
+    explicit Pacer(FrameSink *sink = nullptr, std::chrono::nanoseconds pass = DefaultPass,
+                   FrameClock &clock = steadyClock())
+        : m_sink(sink), m_pass(pass), m_clock(clock)
     {
     }
 
@@ -50,6 +51,7 @@ public:
 private:
     FrameSink *m_sink = nullptr;
     std::chrono::nanoseconds m_pass = DefaultPass;
+    FrameClock &m_clock;
     std::int64_t m_textLine = 0;
 };
 

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "surface/frameclock.h"
+
+namespace brovaci {
+
+namespace detail {
+// In the platform's own file.
+void platformSleep(Clock::duration duration);
+bool raiseTimerResolution();
+void restoreTimerResolution();
+} // namespace detail
+
+namespace {
+
+class SteadyClock : public FrameClock {
+public:
+    Clock::time_point now() override { return Clock::now(); }
+    void sleepFor(Clock::duration duration) override
+    {
+        if (duration > Clock::duration::zero())
+            detail::platformSleep(duration);
+    }
+};
+
+int fineTimers = 0;
+
+} // namespace
+
+FrameClock &steadyClock()
+{
+    static SteadyClock clock;
+    return clock;
+}
+
+FineTimer::FineTimer()
+{
+    if (fineTimers++ == 0)
+        m_raised = detail::raiseTimerResolution();
+}
+
+FineTimer::~FineTimer()
+{
+    if (--fineTimers == 0 && m_raised)
+        detail::restoreTimerResolution();
+}
+
+int FineTimer::active()
+{
+    return fineTimers;
+}
+
+} // namespace brovaci

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A clock that moves only when the frame engine sleeps on it: the engine's
+// rules about time are checked exactly, however loaded the machine is.
+#pragma once
+
+#include "surface/frameclock.h"
+
+#include <algorithm>
+
+namespace brovaci::testing {
+
+class ManualClock : public FrameClock {
+public:
+    Clock::time_point now() override { return m_now; }
+    void sleepFor(Clock::duration duration) override
+    {
+        if (duration <= Clock::duration::zero())
+            return;
+        m_now += duration;
+        ++sleeps;
+        longestSleep = std::max(longestSleep, duration);
+    }
+    Clock::duration since(Clock::time_point then) const { return m_now - then; }
+
+    int sleeps = 0;
+    Clock::duration longestSleep{};
+
+private:
+    Clock::time_point m_now{std::chrono::hours(1)};
+};
+
+} // namespace brovaci::testing
