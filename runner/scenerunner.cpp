@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runner/scenerunner.h"
 
+#include "surface/frameclock.h"
 #include "surface/pacing.h"
 
 #include <QAbstractEventDispatcher>
+
+#include <cstdio>
+#include <exception>
 
 namespace brovaci {
 
@@ -17,6 +21,7 @@ void SceneRunner::run(std::function<void()> action)
         return;
     }
     m_running = true;
+    const FineTimer fine; // short waits last what they ask for while scenes run
     runOne(action);
     while (!m_waiting.isEmpty() && !m_ended)
         runOne(m_waiting.takeFirst());
@@ -36,12 +41,33 @@ void SceneRunner::run(std::function<void()> action)
 
 void SceneRunner::runOne(const std::function<void()> &action)
 {
+    // Nothing may leave through the event handler that called us: Qt does
+    // not carry exceptions through its signals, and the program would end.
+    // A scene that fails in a way it does not handle itself (memory running
+    // out, say) ends where it stands; what it drew so far is shown, and the
+    // program goes on.
     try {
-        action();
+        try {
+            action();
+        } catch (const SceneAbandoned &) {
+            throw;
+        } catch (const std::exception &failure) {
+            report(failure.what());
+        } catch (...) {
+            report("unknown exception");
+        }
         m_frames.present();
     } catch (const SceneAbandoned &) {
         end();
+    } catch (...) {
+        report("the frame could not be shown");
     }
+}
+
+void SceneRunner::report(const char *what)
+{
+    std::fprintf(stderr, "brovaci: a scene ended early: %s\n", what);
+    std::fflush(stderr);
 }
 
 bool SceneRunner::deferClose()

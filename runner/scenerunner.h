@@ -6,6 +6,8 @@
 // handler) waits and runs after it, in order; no scene ever starts inside
 // another. A close asked for during a scene is carried out once the queue is
 // empty. Once the program ends, nothing more runs: what waits is dropped.
+// A handler that throws ends there, with one line on standard error; the
+// next one runs as usual.
 #pragma once
 
 #include <QList>
@@ -36,6 +38,7 @@ public:
 
 private:
     void runOne(const std::function<void()> &action);
+    static void report(const char *what);
 
     FrameSink &m_frames;
     QList<std::function<void()>> m_waiting;

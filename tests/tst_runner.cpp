@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QTest>
 
+#include <new>
+#include <stdexcept>
+
 using namespace brovaci;
 
 namespace {
@@ -21,10 +24,13 @@ public:
         ++presents;
         if (abandonAt == presents)
             throw SceneAbandoned{};
+        if (throwAt == presents)
+            throw std::bad_alloc();
     }
     void idle(Clock::time_point) override {}
     int presents = 0;
     int abandonAt = -1;
+    int throwAt = -1;
 };
 
 } // namespace
@@ -34,6 +40,8 @@ class TestRunner : public QObject {
 private slots:
     void order_data();
     void order();
+    void failuresStayInTheRunner_data();
+    void failuresStayInTheRunner();
     void closeDuringAScene();
     void abandonedScene();
 };
@@ -44,10 +52,13 @@ void TestRunner::order_data()
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<QStringList>("ran");
     QTest::addColumn<int>("presents");
-    QTest::addRow("alone") << QStringList{} << QStringList{"first"} << 1;
-    QTest::addRow("two-asked-meanwhile") << QStringList{"b", "c"} << QStringList{"first", "b", "c"} << 3;
-    QTest::addRow("end-drops-the-rest") << QStringList{"b", "end", "c"} << QStringList{"first", "b", "end"} << 3;
-    QTest::addRow("end-first") << QStringList{"end", "b"} << QStringList{"first", "end"} << 2;
+    QTest::addColumn<bool>("endsTheProgram");
+    QTest::addRow("alone") << QStringList{} << QStringList{"first"} << 1 << false;
+    QTest::addRow("two-asked-meanwhile") << QStringList{"b", "c"} << QStringList{"first", "b", "c"} << 3 << false;
+    QTest::addRow("end-drops-the-rest") << QStringList{"b", "end", "c"} << QStringList{"first", "b", "end"} << 3 << true;
+    QTest::addRow("end-first") << QStringList{"end", "b"} << QStringList{"first", "end"} << 2 << true;
+    QTest::addRow("a-throwing-handler-ends-alone") << QStringList{"throw", "c"} << QStringList{"first", "throw", "c"} << 3
+                                                 << false;
 }
 
 void TestRunner::order()
@@ -55,6 +66,7 @@ void TestRunner::order()
     QFETCH(QStringList, asked);
     QFETCH(QStringList, ran);
     QFETCH(int, presents);
+    QFETCH(bool, endsTheProgram);
     Frames frames;
     SceneRunner runner(frames);
     QStringList log;
@@ -63,6 +75,8 @@ void TestRunner::order()
             log << name;
             if (name == "end")
                 runner.end();
+            if (name == "throw")
+                throw std::bad_alloc();
         };
     };
     runner.run([&] {
@@ -75,9 +89,45 @@ void TestRunner::order()
     QCOMPARE(log, ran);
     QCOMPARE(frames.presents, presents); // each handler's last frame is shown
     QVERIFY(!runner.running());
+    QCOMPARE(runner.ended(), endsTheProgram);
     // After the end, nothing more runs.
     runner.run(handler("late"));
-    QCOMPARE(log.contains("late"), !runner.ended());
+    QCOMPARE(log.contains("late"), !endsTheProgram);
+}
+
+void TestRunner::failuresStayInTheRunner_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addRow("out-of-memory") << 0;
+    QTest::addRow("a-standard-failure") << 1;
+    QTest::addRow("not-a-std-exception") << 2;
+    QTest::addRow("while-showing-the-last-frame") << 3;
+}
+
+void TestRunner::failuresStayInTheRunner()
+{
+    QFETCH(int, kind);
+    Frames frames;
+    SceneRunner runner(frames);
+    QStringList log;
+    if (kind == 3)
+        frames.throwAt = 1;
+    runner.run([&] {
+        log << "scene";
+        runner.run([&] { log << "waiting"; });
+        switch (kind) {
+        case 0: throw std::bad_alloc();
+        case 1: throw std::runtime_error("broken");
+        case 2: throw 42;
+        default: break;
+        }
+    });
+    // The failing scene ended there; what waited ran after it, in its turn.
+    QCOMPARE(log, QStringList({"scene", "waiting"}));
+    QVERIFY(!runner.running());
+    QVERIFY(!runner.ended());
+    runner.run([&] { log << "next"; });
+    QCOMPARE(log.last(), QStringLiteral("next"));
 }
 
 void TestRunner::closeDuringAScene()
