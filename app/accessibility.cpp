@@ -11,12 +11,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace brovaci {
@@ -208,19 +208,29 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    // Where the character is on screen, as the box shows it: scrolled and
+    // aligned. Qt knows where it shows the cursor; the character is placed
+    // from there along the text's own layout, in the box's font.
     QRect characterRect(int offset) const override
     {
         const QString t = all();
         if (offset < 0 || offset >= t.size())
             return {};
-        QStyleOptionFrame option;
-        option.initFrom(edit());
-        const QRect contents = edit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit())
-                                   .marginsRemoved(edit()->textMargins());
-        const QFontMetrics metrics(edit()->font());
-        const QRect r(contents.left() + metrics.horizontalAdvance(t.left(offset)),
-                      contents.top() + (contents.height() - metrics.height()) / 2,
-                      metrics.horizontalAdvance(t.at(offset)), metrics.height());
+        QTextLayout layout(t, edit()->font());
+        QTextOption option;
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (!line.isValid())
+            return {};
+        const QRect cursor = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const qreal cursorX = cursor.left() + cursor.width() / 2; // the cursor stands in the middle of its rectangle
+        const qreal from = line.cursorToX(offset), to = line.cursorToX(offset + 1);
+        const qreal left = cursorX + std::min(from, to) - line.cursorToX(edit()->cursorPosition());
+        const QRect r(qRound(left), cursor.top(), std::max(1, qRound(std::fabs(to - from))),
+                      QFontMetrics(edit()->font()).height());
         return QRect(edit()->mapToGlobal(r.topLeft()), r.size());
     }
     int offsetAtPoint(const QPoint &point) const override
@@ -294,11 +304,18 @@ public:
     {
         if (offset < 0 || offset >= characterCount())
             return {};
+        // The caret's places before and after the character, in the viewport
+        // as it is scrolled; the character's own font where the line breaks.
         QTextCursor at(edit()->document());
         at.setPosition(offset);
         const QRect caret = edit()->cursorRect(at);
-        const QFontMetrics metrics(edit()->font());
-        const QRect r(caret.left(), caret.top(), metrics.horizontalAdvance(all().at(offset)), caret.height());
+        at.setPosition(offset + 1);
+        const QRect next = edit()->cursorRect(at);
+        int width = next.top() == caret.top() ? std::abs(next.left() - caret.left()) : 0;
+        if (width == 0)
+            width = QFontMetrics(at.charFormat().font()).horizontalAdvance(all().at(offset));
+        const QRect r(std::min(caret.left(), next.top() == caret.top() ? next.left() : caret.left()), caret.top(),
+                      std::max(1, width), caret.height());
         return QRect(edit()->viewport()->mapToGlobal(r.topLeft()), r.size());
     }
     int offsetAtPoint(const QPoint &point) const override

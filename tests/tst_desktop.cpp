@@ -4,8 +4,10 @@
 // control as assistive technology reads it.
 #include "app/frmpendolo.h"
 #include "quickwindow.h"
+#include "app/helppanel.h"
 #include "app/identity.h"
 #include "app/layout.h"
+#include "app/windowwatch.h"
 #include "display/picturebox.h"
 
 #include <QAccessible>
@@ -15,6 +17,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+
+#include <array>
+#include <cstring>
 
 using namespace brovaci;
 using namespace brovaci::testing;
@@ -26,6 +31,10 @@ private slots:
     void accessibility_data();
     void accessibility();
     void assistiveChangesWaitForTheScene();
+    void characterPlaces_data();
+    void characterPlaces();
+    void destroyedWindow_data();
+    void destroyedWindow();
 };
 
 void TestDesktop::identity()
@@ -140,6 +149,107 @@ void TestDesktop::assistiveChangesWaitForTheScene()
     const QRgb blue = qRgb(0, 0, 255);
     QVERIFY(shown.pixel(190, 125) == blue || shown.pixel(189, 124) == blue); // radius 65 around (125, 125)
     QCOMPARE(shown.pixel(125, 125), qRgb(0, 0, 0)); // the figure eight for 200 crosses there
+}
+
+void TestDesktop::characterPlaces_data()
+{
+    // A text box, its text, where the cursor stands, and the box's alignment.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("alignment");
+    const QString longNumber = QStringLiteral("12345678901234567890123456789012345678901234567890");
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    QTest::addRow("period-short") << "txtarmonica" << "200" << 3 << left;
+    QTest::addRow("period-scrolled-to-the-end") << "txtarmonica" << longNumber << int(longNumber.size()) << left;
+    QTest::addRow("period-centred") << "txtarmonica" << "200" << 0 << int(Qt::AlignCenter);
+    QTest::addRow("period-right") << "txtarmonica" << "1,5" << 1 << int(Qt::AlignRight | Qt::AlignVCenter);
+    QTest::addRow("panel-scrolled-down") << "Txtistru" << QString() << -1 << left;
+}
+
+void TestDesktop::characterPlaces()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(int, alignment);
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
+    QWidget *box = w.findChild<QWidget *>(control);
+    if (auto *edit = qobject_cast<QLineEdit *>(box)) {
+        edit->setAlignment(Qt::Alignment(alignment));
+        edit->setText(text);
+        edit->setFocus();
+        edit->setCursorPosition(cursor);
+    } else {
+        auto *panel = qobject_cast<HelpPanel *>(box);
+        w.Cmdistruzioni_Click(); // long enough to scroll
+        panel->verticalScrollBar()->setValue(panel->verticalScrollBar()->maximum() / 2);
+    }
+    QCoreApplication::processEvents();
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface *textIface = iface->textInterface();
+    QVERIFY(textIface);
+    const QRect onScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
+    int shown = 0;
+    for (int offset = 0; offset < textIface->characterCount(); ++offset) {
+        const QRect r = textIface->characterRect(offset);
+        QVERIFY2(r.isValid(), qPrintable(QString::number(offset)));
+        // A point in the first quarter of a character is nearest the place
+        // before it: the offset it stands for. (Blanks where a line wraps
+        // take no room, and are left out.)
+        const QPoint probe(r.left() + r.width() / 4, r.center().y());
+        const bool blank = textIface->text(offset, offset + 1).trimmed().isEmpty();
+        if (!blank && (onScreen.contains(probe) || qobject_cast<QLineEdit *>(box))) {
+            QCOMPARE(textIface->offsetAtPoint(probe), offset);
+            shown += onScreen.contains(r.center());
+        }
+    }
+    QVERIFY(shown > 0); // some of the text is in view, and found there
+    if (cursor >= 0) {
+        // The character before the cursor is in view, whatever the scrolling.
+        const QRect last = textIface->characterRect(std::max(0, cursor - 1));
+        QVERIFY2(onScreen.contains(last.center()), qPrintable(QStringLiteral("%1,%2 outside %3,%4 %5x%6")
+                     .arg(last.center().x()).arg(last.center().y()).arg(onScreen.x()).arg(onScreen.y())
+                     .arg(onScreen.width()).arg(onScreen.height())));
+    }
+}
+
+void TestDesktop::destroyedWindow_data()
+{
+    // What arrives from the X server: the event code, the window it names,
+    // and whether the program must take it as the loss of its window.
+    QTest::addColumn<QByteArray>("eventType");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("ours");
+    QTest::addColumn<bool>("lost");
+    QTest::addRow("our-window-destroyed") << QByteArray("xcb_generic_event_t") << 17 << true << true;
+    QTest::addRow("our-window-destroyed-sent-by-another") << QByteArray("xcb_generic_event_t") << (17 | 0x80) << true
+                                                         << true;
+    QTest::addRow("another-window-destroyed") << QByteArray("xcb_generic_event_t") << 17 << false << false;
+    QTest::addRow("our-window-unmapped") << QByteArray("xcb_generic_event_t") << 18 << true << false;
+    QTest::addRow("not-an-x-event") << QByteArray("windows_generic_MSG") << 17 << true << false;
+}
+
+void TestDesktop::destroyedWindow()
+{
+    QFETCH(QByteArray, eventType);
+    QFETCH(int, code);
+    QFETCH(bool, ours);
+    QFETCH(bool, lost);
+    QWidget window;
+    const WId id = window.winId();
+    QVERIFY(id != 0);
+    int losses = 0;
+    WindowWatch watch(window, [&losses] { ++losses; });
+    // An X event: 32 bytes, the code first, the destroyed window at byte 8.
+    std::array<std::uint8_t, 32> event{};
+    event[0] = std::uint8_t(code);
+    const std::uint32_t named = ours ? std::uint32_t(id) : std::uint32_t(id) + 1;
+    std::memcpy(event.data() + 8, &named, sizeof named);
+    qintptr result = 0;
+    QVERIFY(!watch.nativeEventFilter(eventType, event.data(), &result)); // Qt still sees every event
+    QCOMPARE(losses, lost ? 1 : 0);
 }
 
 QTEST_MAIN(TestDesktop)
