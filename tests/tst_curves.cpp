@@ -27,11 +27,20 @@ private slots:
     void pacing();
 };
 
-static void comparePoint(const Op &op, float x, float y)
+// Whether every point lies where the design's formula puts it, for the i-th
+// value of the sweep (start + i * step, free of the scene's repeated addition).
+template <typename Formula>
+static bool onTheCurve(const std::vector<Op> &points, Formula where, QString *why)
 {
-    QCOMPARE(op.kind, OpKind::PSet);
-    QCOMPARE(op.a, x);
-    QCOMPARE(op.b, y);
+    for (size_t i = 0; i < points.size(); ++i) {
+        const QPointF expected = where(i);
+        if (std::fabs(points[i].a - expected.x()) > 1e-3 || std::fabs(points[i].b - expected.y()) > 1e-3) {
+            *why = QStringLiteral("point %1 at %2, %3 instead of %4, %5")
+                       .arg(i).arg(points[i].a).arg(points[i].b).arg(expected.x()).arg(expected.y());
+            return false;
+        }
+    }
+    return true;
 }
 
 void TestCurves::staticCurve()
@@ -46,8 +55,12 @@ void TestCurves::staticCurve()
     const auto points = stage.ops(OpKind::PSet, 3);
     QCOMPARE(points.size(), size_t(6281));
     QCOMPARE(qsizetype(stage.log.size()), 3 + 6281);
-    comparePoint(points.front(), 189.1773681640625f, 145.3561553955078f);
-    comparePoint(points.back(), 189.1773681640625f, 104.64385223388672f);
+    // (125 + 65 cos(100 t), 125 + 65 sin(200 t)), t = -3.14, -3.139, ... 3.14.
+    QString why;
+    QVERIFY2(onTheCurve(points, [](size_t i) {
+        const double t = -3.14 + double(i) * 0.001;
+        return QPointF(125 + 65 * std::cos(100 * t), 125 + 65 * std::sin(200 * t));
+    }, &why), qPrintable(why));
     for (const Op &p : points)
         QCOMPARE(p.colour, Colour(0x00FF0000));
     QCOMPARE(stage.passes, 0);
@@ -82,8 +95,21 @@ void TestCurves::staticShapes()
             QCOMPARE(p.b, 125.f);
     }
     if (shape == "eight") {
-        // One lobe each side: the points left of the centre reach as high and
-        // as low as those right of it, and the curve passes through the centre.
+        // Lying on its side: one lobe left of the centre and one right, each
+        // reaching from the top of the square (60) to its bottom (190), and
+        // the curve crossing itself at the centre.
+        for (const int side : {-1, 1}) {
+            float top = 1000, bottom = -1000;
+            int count = 0;
+            for (const Op &p : points)
+                if ((p.a - 125.f) * side > 1) {
+                    top = std::min(top, p.b);
+                    bottom = std::max(bottom, p.b);
+                    ++count;
+                }
+            QVERIFY2(count > 3000 - 100 && top < 61 && bottom > 189,
+                     qPrintable(QStringLiteral("lobe %1: %2 points from %3 to %4").arg(side).arg(count).arg(top).arg(bottom)));
+        }
         bool nearCentre = false;
         for (const Op &p : points)
             nearCentre = nearCentre || std::hypot(p.a - 125.0, p.b - 125.0) < 1.0;
@@ -139,9 +165,14 @@ void TestCurves::threeDimensional()
     QCOMPARE(at, stage.log.size());
     QCOMPARE(stage.passes, 119LL * pause);
 
+    // Frame f, point i: (125 + 75 sin(1) cos(100 t), 125 + 110 cos(1) sin(k + 200 t)),
+    // with k = -3.14 + 0.08 f and t = -3.14 + 0.01 i.
     const auto points = stage.ops(OpKind::PSet, 3);
-    comparePoint(points.front(), 187.3115997314453f, 106.29732513427734f);
-    comparePoint(points.back(), 187.3115997314453f, 107.3388671875f);
+    QString why;
+    QVERIFY2(onTheCurve(points, [](size_t n) {
+        const double k = -3.14 + double(n / 629) * 0.08, t = -3.14 + double(n % 629) * 0.01;
+        return QPointF(125 + 75 * std::sin(1.0) * std::cos(100 * t), 125 + 110 * std::cos(1.0) * std::sin(k + 200 * t));
+    }, &why), qPrintable(why));
 }
 
 void TestCurves::failures_data()

@@ -61,8 +61,12 @@ void TestDamped::film()
     for (size_t at = 1; at < stage.log.size(); at += 630)
         QCOMPARE(stage.log[at].kind, OpKind::Cls);
     const Op &first = stage.log[2];
-    QCOMPARE(first.a, 123.10116577148438f);
-    QCOMPARE(first.b, 101.2071762084961f);
+    // About (123.10, 101.21): the swing factor 100 - (6.28 + 0.02) * 17 = -7.1
+    // at t = -3.14, phase -3.14.
+    const double m = 100 - (6.28 + 0.02) * 17;
+    QVERIFY(std::fabs(first.a - (std::sin(1.0) * std::cos(-314.0) * m + 129)) < 1e-3);
+    QVERIFY(std::fabs(first.b - (std::cos(1.0) * std::sin(-3.14 * 200 - 3.14) * m + 100)) < 1e-3);
+    QVERIFY(std::fabs(first.a - 123.10) < 0.005 && std::fabs(first.b - 101.21) < 0.005);
     QCOMPARE(first.colour, Colour(0x00FB52));
     // Every frame opens out from the centre: its first point lies near it
     // (swing factor -7.1), its last far out.
@@ -108,10 +112,17 @@ void TestDamped::stillFigure()
     QCOMPARE(stage.count(OpKind::Visible) + stage.count(OpKind::ForeColor) + stage.count(OpKind::FontSize), 0);
     QVERIFY(!stage.periodBoxShown);
     const auto points = stage.ops(OpKind::PSet, 3);
-    QCOMPARE(points.front().a, 286.6068115234375f);
-    QCOMPARE(points.front().b, 132.09861755371094f);
-    QCOMPARE(points.back().a, 130.08006286621094f);
-    QCOMPARE(points.back().b, 99.780029296875f);
+    // Point k (from 1) at t = -3.14 + 0.01 (k - 1), with the swing factor
+    // 190 - 0.3 k: (sin(1) cos(100 t) m + 129, cos(1) sin(200 t) m + 100).
+    for (const int k : {1, 315, 629}) {
+        const double t = -3.14 + 0.01 * (k - 1), m = 190 - 0.3 * k;
+        const Op &p = points[size_t(k - 1)];
+        QVERIFY2(std::fabs(p.a - (std::sin(1.0) * std::cos(100 * t) * m + 129)) < 1e-3
+                     && std::fabs(p.b - (std::cos(1.0) * std::sin(200 * t) * m + 100)) < 1e-3,
+                 qPrintable(QStringLiteral("point %1 at %2, %3").arg(k).arg(p.a).arg(p.b)));
+    }
+    // The first at about (286.61, 132.10), as the design has it.
+    QVERIFY(std::fabs(points.front().a - 286.61) < 0.005 && std::fabs(points.front().b - 132.10) < 0.005);
     // The swing dies away: the last point lies next to the centre.
     QVERIFY(std::hypot(points.back().a - 129.0, points.back().b - 100.0) < 1.5);
 

@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 #include <QTextCursor>
 
@@ -28,6 +30,8 @@ private slots:
     void handlers();
     void clicksOnThePanel();
     void typingLimit();
+    void limitThroughPasteAndDrop_data();
+    void limitThroughPasteAndDrop();
 };
 
 namespace {
@@ -266,6 +270,62 @@ void TestHelp::typingLimit()
     QTest::keyClicks(&panel, "y");
     QVERIFY(panel.toPlainText().endsWith("y"));
     QCOMPARE(panel.toPlainText().size(), HelpPanel::MaxLength);
+}
+
+void TestHelp::limitThroughPasteAndDrop_data()
+{
+    // How the text comes in, how full the panel is, how much of its end is
+    // selected (and replaced), what comes in, and how many characters of it
+    // get in.
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("incoming");
+    QTest::addColumn<int>("fits");
+    const int max = HelpPanel::MaxLength;
+    for (const bool dropped : {false, true}) {
+        const char *how = dropped ? "drop" : "paste";
+        QTest::addRow("%s-with-room", how) << dropped << 100 << 0 << 50 << 50;
+        QTest::addRow("%s-past-the-limit", how) << dropped << max - 10 << 0 << 20 << 10;
+        QTest::addRow("%s-into-a-full-panel", how) << dropped << max << 0 << 20 << 0;
+        QTest::addRow("%s-of-a-whole-book", how) << dropped << 0 << 0 << 5 * max << max;
+    }
+    QTest::addRow("paste-over-a-selection") << false << max << 5 << 20 << 5;
+}
+
+void TestHelp::limitThroughPasteAndDrop()
+{
+    QFETCH(bool, dropped);
+    QFETCH(int, length);
+    QFETCH(int, selected);
+    QFETCH(int, incoming);
+    QFETCH(int, fits);
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
+    auto *panel = w.findChild<HelpPanel *>("Txtistru");
+    panel->setPlainText(QString(length, 'a'));
+    panel->moveCursor(QTextCursor::End);
+    for (int i = 0; i < selected; ++i)
+        panel->moveCursor(QTextCursor::Left, QTextCursor::KeepAnchor);
+    const QString text(incoming, 'x');
+    if (dropped) {
+        // Dropped from another program, at the end of the text.
+        QMimeData data;
+        data.setText(text);
+        panel->moveCursor(QTextCursor::End);
+        const QPoint at = panel->cursorRect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel->viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel->viewport(), &drop);
+    } else {
+        QApplication::clipboard()->setText(text);
+        panel->paste();
+    }
+    const QString now = panel->toPlainText();
+    QCOMPARE(now.size(), length - selected + fits);
+    QCOMPARE(now.count('x'), fits);
+    QVERIFY(now.size() <= HelpPanel::MaxLength);
 }
 
 QTEST_MAIN(TestHelp)

@@ -35,9 +35,9 @@ void TestLayout::places_data()
     QTest::addRow("svga-picture1") << svga << 96.0 << QPointF(400, 300) << "Picture1" << QRectF(410, 10, 250, 140);
     QTest::addRow("svga-cmdfine") << svga << 96.0 << QPointF(400, 300) << "cmdfine" << QRectF(185, 501, 50, 50);
     QTest::addRow("sxga-120dpi-picture1")
-        << sxga << 120.0 << QPointF(512, 409.6) << "Picture1" << QRectF(522, 409.6 - 290, 250, 140);
+        << sxga << 120.0 << QPointF(512, 409.6) << "Picture1" << QRectF(522, 119.6, 250, 140);
     QTest::addRow("sxga-120dpi-vscroll1")
-        << sxga << 120.0 << QPointF(512, 409.6) << "VScroll1" << QRectF(802, 409.6 + 50, 20, 190);
+        << sxga << 120.0 << QPointF(512, 409.6) << "VScroll1" << QRectF(802, 459.6, 20, 190);
 }
 
 void TestLayout::places()
@@ -73,8 +73,9 @@ void TestLayout::arrangement()
     QCOMPARE(order, QStringList({"Picture1", "Picture2", "Picture3", "Cmdpendolo", "cmdtarmonica", "VScroll1",
                                  "txtarmonica", "lblarmonica", "Txtistru", "Cmdcosafa", "Cmdistruzioni",
                                  "cmdmovimento", "Cmddoppio", "Cmdperde", "cmdfine"}));
-    // 690 x 541 pixels, from X - 380 to X + 310 and Y - 290 to Y + 251.
-    QCOMPARE(all, QRectF(512 - 380, 384 - 290, 690, 541));
+    // 690 x 541 pixels, from X - 380 to X + 310 and Y - 290 to Y + 251:
+    // on a 1024 x 768 screen, from (132, 94).
+    QCOMPARE(all, QRectF(132, 94, 690, 541));
     QStringList shown;
     for (const auto &row : steps)
         if (row.startup.shows)

@@ -117,15 +117,25 @@ void TestPendulums::singleTrace()
     QCOMPARE(dots.size(), size_t(15244));
     for (const Op &dot : dots)
         QCOMPARE(dot.colour, Red);
+    // Dot n of the run (n from 1) has u = 0.01 n; within its frame, t runs
+    // 0.1, 0.11, ...; it lies at (cos(u) + 0.1 + 19 t, 25 sin(u) + 50).
+    const auto dot = [](int n, double t) { const double u = 0.01 * n; return QPointF(std::cos(u) + 0.1 + 19 * t, 25 * std::sin(u) + 50); };
+    const auto at = [&](size_t index, QPointF expected) {
+        const Op &d = dots[index];
+        QVERIFY2(near(d.a, expected.x(), 1e-3) && near(d.b, expected.y(), 1e-3),
+                 qPrintable(QStringLiteral("dot %1 at %2, %3 instead of %4, %5")
+                                .arg(index).arg(d.a).arg(d.b).arg(expected.x()).arg(expected.y())));
+    };
     // Frame 1 rises from about (3.0, 50.25) to about (17.9, 68.1).
-    QCOMPARE(dots[0].a, 2.9999499320983887f);
-    QCOMPARE(dots[0].b, 50.249996185302734f);
-    QCOMPARE(dots[80].a, 17.889497756958008f);
-    QCOMPARE(dots[80].b, 68.107177734375f);
-    // The phase carries on: frame 18 starts where frame 17 left the wave.
-    QCOMPARE(dots[15244 - 1612].a, 1.6766377687454224f);
-    QCOMPARE(dots.back().a, 308.0173034667969f);
-    QCOMPARE(dots.back().b, 74.9338607788086f);
+    at(0, dot(1, 0.1));
+    at(80, dot(81, 0.9));
+    QVERIFY(near(dots[0].a, 3.0, 0.01) && near(dots[0].b, 50.25, 0.01));
+    QVERIFY(near(dots[80].a, 17.9, 0.05) && near(dots[80].b, 68.1, 0.05));
+    // The phase carries on: frame 18 starts where frame 17 left the wave,
+    // and ends at t = 16.21, beyond the sheet at about x = 308.
+    at(15244 - 1612, dot(15244 - 1612 + 1, 0.1));
+    at(15244 - 1, dot(15244, 16.21));
+    QVERIFY(near(dots.back().a, 308, 0.05));
 }
 
 void TestPendulums::singleReadsNothing_data()
@@ -182,8 +192,9 @@ void TestPendulums::doubleFrames()
         QCOMPARE(countIn(bob, OpKind::Pause, 0), 63);
         QCOMPARE(countIn(bob, OpKind::Cls, 3), 63);
     }
-    QCOMPARE(bobs[1][1].a, 116.95140838623047f);
-    QCOMPARE(bobs[12][1].a, 137.6220703125f);
+    // First and last position: i = 12 and i = 1, centred at 125 + 15 sin(i).
+    QVERIFY(near(bobs[1][1].a, 125 + 15 * std::sin(12.0)));
+    QVERIFY(near(bobs[12][1].a, 125 + 15 * std::sin(1.0)));
 }
 
 void TestPendulums::doubleBoard()
