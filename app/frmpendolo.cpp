@@ -33,8 +33,8 @@ namespace {
 constexpr QSize FormTwips(9240, 5715);
 
 // The face of the curve box's text: the window's sans-serif face, narrowed
-// where needed so that every line of the notice fits the drawing area at the
-// notice's size.
+// (or, failing that, its letters set closer) where needed so that every line
+// of the notice fits the drawing area at the notice's size.
 QFont noticeFace(QFont face, int drawingWidth)
 {
     constexpr int Margin = 8;
@@ -49,6 +49,19 @@ QFont noticeFace(QFont face, int drawingWidth)
     };
     for (int stretch = 99; widest() > drawingWidth - Margin && stretch >= 60; --stretch)
         face.setStretch(stretch);
+    // Where the font engine cannot narrow the face (DirectWrite, or a face
+    // with no narrower cut), the letters move closer instead.
+    for (int spacing = 99; widest() > drawingWidth - Margin && spacing >= 70; --spacing)
+        face.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    return face;
+}
+
+// The design's face: MS Sans Serif, or the system's own sans-serif face
+// where it has none.
+QFont sansSerif(int points, QFont::Weight weight)
+{
+    QFont face(QStringLiteral("MS Sans Serif"), points, weight);
+    face.setStyleHint(QFont::SansSerif);
     return face;
 }
 
@@ -75,9 +88,7 @@ Frmpendolo::Frmpendolo(Pacing pacing, QWidget *parent)
     setPalette(black);
     setAutoFillBackground(true);
     // The controls' default face: a small sans-serif.
-    QFont face(QStringLiteral("MS Sans Serif"), 8);
-    face.setStyleHint(QFont::SansSerif);
-    setFont(face);
+    setFont(sansSerif(8, QFont::Normal));
     resize(FormTwips / TwipsPerPixel);
     buildControls();
     wireEvents();
@@ -121,9 +132,7 @@ void Frmpendolo::buildControls()
         "QPushButton { background-color: #c00000; border: 2px outset #e04040; }"
         "QPushButton:pressed { border-style: inset; }"));
 
-    QFont panelFont(QStringLiteral("MS Sans Serif"), 18, QFont::Bold);
-    panelFont.setStyleHint(QFont::SansSerif);
-    Txtistru->setFont(panelFont);
+    Txtistru->setFont(sansSerif(18, QFont::Bold));
     QPalette panelColours = Txtistru->palette();
     panelColours.setColor(QPalette::Base, colourOf(0x00C0FFC0));
     panelColours.setColor(QPalette::Text, colourOf(0x00800080));

@@ -87,6 +87,9 @@ bool write(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    // It draws into images only: no display is needed, nor used.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: iconmaker FOLDER\n");
