@@ -3,20 +3,52 @@
 // Measures how long the films take on the real display: starts the window as
 // the program does (opening curve included), then plays each film named on
 // the command line and prints its wall time.
+// "sleeps" measures the frame clock's short sleeps instead, with the timer
+// raised as it is while a scene runs.
 //   filmtime tarmonica:10 tarmonica:3000 movimento doppio perde
+//   filmtime sleeps
 #include "../quickwindow.h"
 #include "app/frmpendolo.h"
+#include "surface/frameclock.h"
 
 #include <QApplication>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string_view>
 
 using namespace brovaci;
 
+namespace {
+
+// How long the frame clock's sleeps of 1 ms and of 100 us really last.
+int measureSleeps()
+{
+    const FineTimer fine;
+    for (const auto asked : {std::chrono::microseconds(1000), std::chrono::microseconds(100)}) {
+        double total = 0, longest = 0;
+        constexpr int Runs = 500;
+        for (int i = 0; i < Runs; ++i) {
+            const auto t0 = Clock::now();
+            steadyClock().sleepFor(asked);
+            const double took = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+            total += took;
+            longest = std::max(longest, took);
+        }
+        std::printf("sleep of %5lld us: %8.1f us on average, %8.1f us at most (%d runs)\n",
+                    static_cast<long long>(asked.count()), total / Runs, longest, Runs);
+    }
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::string_view(argv[1]) == "sleeps")
+        return measureSleeps();
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
     QApplication app(argc, argv);
     Frmpendolo window;
