@@ -30,3 +30,30 @@ TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
                at-spi2-core dbus-x11 python3-pyatspi
                desktop-file-utils appstream file binutils-mingw-w64-x86-64 reuse
                clang libclang-rt-14-dev libbenchmark-dev)
+
+# To cross-build Brovaci.exe, package it and test it under wine: MinGW-w64
+# with posix threads, Ninja for Qt's own build, wine, wixl for the MSI, the
+# resource readers, zip and Xvfb.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+                  dpkg-dev wine wine64 wixl msitools icoutils python3-pefile
+                  fonts-wine zip unzip xvfb xauth xdotool imagemagick)
+
+# Makes `apt-get source` work: a deb-src entry beside every configured deb
+# entry of this release's Debian archive, as the machine already uses it.
+need_deb_src() {
+    local pkg=${1:-qt6-base}
+    apt-get source --print-uris --only-source "$pkg" >/dev/null 2>&1 && return 0
+    local codename sources
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$codename" ] || { echo "no release codename in /etc/os-release" >&2; return 1; }
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    sources=$(python3 "$(dirname "${BASH_SOURCE[0]}")/deb-src.py" "$codename")
+    [ -n "$sources" ] || { echo "no Debian archive for $codename is configured" >&2; return 1; }
+    echo "Adding source entries for $codename beside its package entries:"
+    echo "$sources" | sed 's/^/  /'
+    echo "$sources" | "${sudo[@]}" tee /etc/apt/sources.list.d/brovaci-deb-src.sources >/dev/null
+    "${sudo[@]}" apt-get update >/dev/null
+    apt-get source --print-uris --only-source "$pkg" >/dev/null 2>&1 ||
+        { echo "apt-get source $pkg does not work even with these entries" >&2; return 1; }
+}
