@@ -2,7 +2,39 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing, with sudo when not root.
 # Sourced by scripts/run and scripts/test:  need_packages PACKAGE...
+
+# The releases whose package names the lists below follow: Debian 12 and
+# Debian 13. Anywhere else the scripts say so and stop, rather than fail half
+# way; BROVACI_ANY_RELEASE=1 lets them try all the same.
+SUPPORTED_RELEASES="Debian 12 (bookworm) and Debian 13 (trixie)"
+check_release() {
+    local id="" codename="" pretty="an unknown system"
+    if [ -r /etc/os-release ]; then
+        id=$(. /etc/os-release && echo "${ID:-}")
+        codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+        pretty=$(. /etc/os-release && echo "${PRETTY_NAME:-$id}")
+    fi
+    if [ "$id" = debian ] && { [ "$codename" = bookworm ] || [ "$codename" = trixie ]; }; then
+        return 0
+    fi
+    [ "${BROVACI_ANY_RELEASE:-}" = 1 ] && return 0
+    echo "Brovaci's scripts install what they need on $SUPPORTED_RELEASES;" >&2
+    echo "this system is $pretty. See \"Building by hand\" in README.md for what" >&2
+    echo "it needs, or set BROVACI_ANY_RELEASE=1 to try these scripts anyway." >&2
+    exit 1
+}
+
+# The supported Debian release that this machine is not: its leg runs in a
+# fresh root of that release.
+other_release() {
+    case "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" in
+        trixie) echo bookworm ;;
+        *) echo trixie ;;
+    esac
+}
+
 need_packages() {
+    check_release
     local missing=()
     for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,10 +58,12 @@ PACKAGE_PACKAGES=(dpkg-dev lintian mmdebstrap)
 # the accessibility bus and a client of it, the validators of the desktop
 # entry, the Windows resource compiler, clang with libFuzzer, and Google
 # Benchmark for the benchmark program, and reuse for the licence lines.
+# Every name here is the same in both releases: libclang-rt-dev is the
+# runtime of the release's own clang (14 in Debian 12, 19 in Debian 13).
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
                at-spi2-core dbus-x11 python3-pyatspi
                desktop-file-utils appstream file binutils-mingw-w64-x86-64 reuse
-               clang libclang-rt-14-dev libbenchmark-dev)
+               clang libclang-rt-dev libbenchmark-dev)
 
 # To cross-build Brovaci.exe, package it and test it under wine: MinGW-w64
 # with posix threads, Ninja for Qt's own build, wine, wixl for the MSI, the
@@ -48,7 +82,7 @@ need_deb_src() {
     [ -n "$codename" ] || { echo "no release codename in /etc/os-release" >&2; return 1; }
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    sources=$(python3 "$(dirname "${BASH_SOURCE[0]}")/deb-src.py" "$codename")
+    sources=$(python3 "$(dirname "${BASH_SOURCE[0]}")/sources.py" "$codename")
     [ -n "$sources" ] || { echo "no Debian archive for $codename is configured" >&2; return 1; }
     echo "Adding source entries for $codename beside its package entries:"
     echo "$sources" | sed 's/^/  /'

@@ -1,16 +1,28 @@
 # SPDX-FileCopyrightText: 2026 The Brovaci authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Prints deb-src entries, in deb822 form, for every configured deb entry of
-the given release (its suite and suites such as <codename>-updates), whether
-written in deb822 .sources files or one-line .list files.
-    python3 deb-src.py CODENAME"""
+"""Prints apt entries, in deb822 form, for every configured deb entry of the
+given release (its suite and suites such as <codename>-updates), whether
+written in deb822 .sources files or one-line .list files: the same archive
+as the machine uses, as entries of TYPE (deb-src by default), and for
+another release when a second codename is given (trixie-security for
+bookworm-security, and so on).
+    python3 sources.py [--type deb|deb-src] CODENAME [OTHER_CODENAME]"""
+import argparse
 import glob
 import re
-import sys
 
-codename = sys.argv[1]
+parser = argparse.ArgumentParser()
+parser.add_argument('--type', default='deb-src', choices=['deb', 'deb-src'])
+parser.add_argument('codename')
+parser.add_argument('other', nargs='?')
+args = parser.parse_args()
+codename = args.codename
 ours = re.compile(r'^%s(-[a-z]+)?$' % re.escape(codename))
 stanzas = []
+
+
+def suite_of(suite):
+    return suite if not args.other else args.other + suite[len(codename):]
 
 for path in sorted(glob.glob('/etc/apt/sources.list.d/*.sources')):
     if path.endswith('/brovaci-deb-src.sources'):
@@ -25,11 +37,11 @@ for path in sorted(glob.glob('/etc/apt/sources.list.d/*.sources')):
         suites = [s for s in fields.get('suites', ('', ''))[1].split() if ours.match(s)]
         if 'deb' not in types or not suites or fields.get('enabled', ('', 'yes'))[1].lower() == 'no':
             continue
-        lines = ['Types: deb-src']
+        lines = ['Types: ' + args.type]
         for key, (name, value) in fields.items():
             if key in ('types', 'enabled'):
                 continue
-            lines.append('%s: %s' % (name, ' '.join(suites) if key == 'suites' else value))
+            lines.append('%s: %s' % (name, ' '.join(map(suite_of, suites)) if key == 'suites' else value))
         stanzas.append('\n'.join(lines))
 
 for path in ['/etc/apt/sources.list'] + sorted(glob.glob('/etc/apt/sources.list.d/*.list')):
@@ -49,7 +61,7 @@ for path in ['/etc/apt/sources.list'] + sorted(glob.glob('/etc/apt/sources.list.
         uri, suite, components = line[1], line[2], line[3:]
         if not ours.match(suite):
             continue
-        entry = ['Types: deb-src', 'URIs: ' + uri, 'Suites: ' + suite,
+        entry = ['Types: ' + args.type, 'URIs: ' + uri, 'Suites: ' + suite_of(suite),
                  'Components: ' + ' '.join(components)]
         for option in ' '.join(options).strip('[] ').split():
             name, _, value = option.partition('=')
