@@ -16,7 +16,25 @@ APP, PROBE, WORK = sys.argv[1:4]
 CURVE_BOX = (524, 326, 276, 196)  # Picture3's drawing area
 PENDULUM_BOX = (522, 94, 250, 140)  # Picture1
 
-# The fifteen controls: role and name, and the tool tip as description.
+# The fifteen controls: role and name, and the tool tip as description. Roles
+# are compared by AT-SPI's number for them, not by the name a release of
+# at-spi2-core gives it ("push button" in Debian 12, "button" in Debian 13).
+ROLES = {
+    "image": pyatspi.ROLE_IMAGE,
+    "text": pyatspi.ROLE_TEXT,
+    "push button": pyatspi.ROLE_PUSH_BUTTON,
+    "label": pyatspi.ROLE_LABEL,
+    "scroll bar": pyatspi.ROLE_SCROLL_BAR,
+}
+# What a screen reader can do with each kind: a button is pressed, a text is
+# read (and the period's box is typed in), a scroll bar is set.
+INTERFACES = {
+    "image": [],
+    "text": ["Text"],
+    "push button": ["Action"],
+    "label": [],
+    "scroll bar": ["Value"],
+}
 CONTROLS = {
     "Pendoli": ("image", ""),
     "Foglio scorrevole": ("image", ""),
@@ -122,11 +140,31 @@ program, window = start()
 check(window.getRoleName() == "frame", f"the window is a frame named \"pendolo\" ({window.getRoleName()})")
 found = controls(window)
 check(window.childCount == 15, f"the frame holds 15 controls ({window.childCount})")
+
+
+def actions(control):
+    try:
+        action = control.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+def interfaces(control):
+    return set(pyatspi.listInterfaces(control))
+
+
 for name, (role, description) in CONTROLS.items():
     child = found.get(name)
-    check(child is not None and child.getRoleName() == role and child.description == description,
+    check(child is not None and child.getRole() == ROLES[role] and child.description == description
+          and set(INTERFACES[role]) <= interfaces(child),
           f"{name[:40]!r}: {role}" + (f", described {description!r}" if description else "")
-          + ("" if child is None else f" (seen: {child.getRoleName()}, {child.description!r})"))
+          + "".join(f", with {i}" for i in INTERFACES[role])
+          + ("" if child is None else f" (seen: {child.getRoleName()}, {child.description!r}, {sorted(interfaces(child))})"))
+    if role == "push button" and child is not None:
+        check("Press" in actions(child), f"{name[:40]!r} can be pressed ({actions(child)})")
+for name in ("Numero del periodo", "Istruzioni e descrizione"):
+    check("EditableText" in interfaces(found[name]), f"{name!r} can be typed in, as its box can")
 
 check(focused(window) == "Movimento Pendolo Singolo", "start-up puts the focus on \"Movimento Pendolo Singolo\"")
 walked = []
