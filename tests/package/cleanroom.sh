@@ -5,11 +5,14 @@
 # machine's configured archive, and nothing else beside Xvfb: the program
 # must start from the package alone, show its window and draw the opening
 # curve; then purging the package must leave none of its files. As root.
-#   cleanroom.sh DEB SHOTPROBE
+# The root is of this machine's release, or of SUITE (trixie, say) from the
+# same archive.
+#   cleanroom.sh DEB SHOTPROBE [SUITE]
 set -euo pipefail
 deb=$(realpath "$1")
 probe=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/fetcherror.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "the clean-room install runs as root"
@@ -18,16 +21,24 @@ for tool in mmdebstrap xdotool import; do
 done
 
 . /etc/os-release
-suite=${VERSION_CODENAME:?this machine names no Debian release}
-# The machine's configured archive: its sources, as apt reads them.
-sources=()
-for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    [ -s "$f" ] && grep -qv '^\s*\(#\|$\)' "$f" && sources+=("$f")
-done
-[ ${#sources[@]} -gt 0 ] || fail "this machine has no apt sources"
+codename=${VERSION_CODENAME:?this machine names no Debian release}
+suite=${3:-$codename}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+# The machine's configured archive: its sources, as apt reads them, or as
+# entries of the same archive for the other release.
+sources=()
+if [ "$suite" = "$codename" ]; then
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+        [ -s "$f" ] && grep -qv '^\s*\(#\|$\)' "$f" && sources+=("$f")
+    done
+else
+    python3 "$here/../../scripts/sources.py" --type deb "$codename" "$suite" >"$work/$suite.sources"
+    [ -s "$work/$suite.sources" ] && sources+=("$work/$suite.sources")
+fi
+[ ${#sources[@]} -gt 0 ] || fail "this machine has no apt sources for $suite"
 
 started=$SECONDS
 status=0
@@ -39,8 +50,8 @@ mmdebstrap --variant=apt --include=xvfb,xauth \
     "$suite" "$work/root" "${sources[@]}" >"$work/mmdebstrap.log" 2>&1 || status=$?
 if [ $status -ne 0 ]; then
     grep -E '^(ok|FAIL)' "$work/mmdebstrap.log" || true
-    if grep -qE 'Failed to fetch|Could not resolve|Temporary failure resolving|Unable to connect|Connection failed' "$work/mmdebstrap.log"; then
-        fail "the Debian archive cannot be reached: $(grep -m1 -E 'Failed to fetch|Could not resolve|Temporary failure|Unable to connect|Connection failed' "$work/mmdebstrap.log")"
+    if unreachable=$(fetch_error "$work/mmdebstrap.log"); then
+        fail "the Debian archive cannot be reached: $unreachable"
     fi
     tail -n 30 "$work/mmdebstrap.log" >&2
     fail "the clean-room install did not pass"

@@ -1,0 +1,8 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the scripts that make Debian roots: an archive that cannot be
+# reached is a failure with apt's own message, never a skip.
+#   fetch_error LOG   prints the first fetch error of LOG; fails if there is none
+fetch_error() {
+    grep -m1 -E 'Failed to fetch|Could not resolve|Temporary failure resolving|Unable to connect|Connection failed|Release file .* is not valid|does not have a Release file' "$1"
+}

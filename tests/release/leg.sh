@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Brovaci on another Debian release, from this machine: a fresh root of that
+# release is made with mmdebstrap from the archive the machine already uses
+# (the suite changed), the source goes in as an exported tree, and there the
+# README's own commands run: the suite (`scripts/test --quick`, every
+# end-to-end test included) and `scripts/package` with that release's
+# lintian. The package comes out to dist/ and is installed, started and
+# purged in another fresh root of the same release. As root.
+#   tests/release/leg.sh SUITE        (trixie, say)
+# BROVACI_KEEP_ROOT=1 keeps the root afterwards, and says where.
+set -euo pipefail
+suite=${1:?usage: leg.sh SUITE}
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+source "$top/tests/package/fetcherror.sh"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "the $suite leg runs as root"
+command -v mmdebstrap >/dev/null || fail "mmdebstrap is not installed"
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ -n "$codename" ] || fail "this machine names no Debian release"
+
+work=$(mktemp -d "${TMPDIR:-/var/tmp}/brovaci-$suite.XXXXXX")
+cleanup() {
+    if [ "${BROVACI_KEEP_ROOT:-}" = 1 ]; then echo "the $suite root is kept in $work/root"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+started=$SECONDS
+
+echo "== A fresh $suite root, from this machine's archive"
+python3 "$top/scripts/sources.py" --type deb "$codename" "$suite" >"$work/$suite.sources"
+[ -s "$work/$suite.sources" ] || fail "this machine uses no Debian archive for $codename"
+mmdebstrap --variant=apt "$suite" "$work/root" "$work/$suite.sources" >"$work/mmdebstrap.log" 2>&1 || {
+    if unreachable=$(fetch_error "$work/mmdebstrap.log"); then
+        fail "the Debian archive cannot be reached: $unreachable"
+    fi
+    tail -n 30 "$work/mmdebstrap.log" >&2
+    fail "mmdebstrap could not make a $suite root"
+}
+grep -E '^(PRETTY_NAME)=' "$work/root/etc/os-release"
+
+# The tree as it stands, without .git: what git would track, or, outside a
+# checkout, everything but build folders and dist/.
+mkdir "$work/root/src"
+if git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    (cd "$top" && git ls-files -z -co --exclude-standard | tar --null --ignore-failed-read -T - -cf - 2>/dev/null)
+else
+    (cd "$top" && tar --exclude='./build*' --exclude='./dist' -cf - .)
+fi | tar -x -C "$work/root/src"
+
+echo "== In $suite: scripts/test --quick, then scripts/package"
+status=0
+"$here/inroot.sh" "$work/root" bash -c 'cd /src && apt-get update -q >/dev/null && scripts/test --quick && scripts/package' \
+    2>&1 | tee "$work/leg.log" | sed -u "s/^/[$suite] /" || status=$?
+[ "$status" -eq 0 ] || {
+    if unreachable=$(fetch_error "$work/leg.log"); then
+        fail "the Debian archive cannot be reached from the $suite root: $unreachable"
+    fi
+    fail "the $suite suite or package did not pass (above)"
+}
+deb=$(find "$work/root/src/dist" -name "brovaci_*~${suite}1_*.deb" | head -n 1)
+[ -n "$deb" ] || fail "scripts/package in $suite wrote no brovaci_*~${suite}1_*.deb"
+mkdir -p "$top/dist"
+cp "$deb" "$top/dist/"
+deb=$top/dist/$(basename "$deb")
+echo "== $(basename "$deb"): installed, started and purged in a fresh $suite root"
+# The picture probe of this machine's build reads the screenshots there.
+probe=$top/build/tests/shotprobe
+if [ ! -x "$probe" ]; then
+    cmake --preset default -S "$top" >/dev/null
+    cmake --build "$top/build" --target shotprobe >/dev/null
+fi
+"$top/tests/package/cleanroom.sh" "$deb" "$probe" "$suite"
+echo "the $suite leg passed in $(((SECONDS - started) / 60)) min"
