@@ -4,6 +4,12 @@
 // X11's DestroyWindow does (xdotool windowclose). Qt does not: it keeps the
 // window as if nothing had happened, and a program with no window left
 // would wait for ever.
+//
+// Windows needs no such watch: DestroyWindow works only on windows of the
+// calling thread, so another program can at most post WM_CLOSE, which Qt
+// delivers as the close event the window already handles (carried out after
+// a running scene), or end the process outright. There the filter sees no
+// xcb events and does nothing.
 #pragma once
 
 #include <QAbstractNativeEventFilter>
