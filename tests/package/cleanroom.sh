@@ -50,11 +50,7 @@ mmdebstrap --variant=apt --include=xvfb,xauth \
     "$suite" "$work/root" "${sources[@]}" >"$work/mmdebstrap.log" 2>&1 || status=$?
 if [ $status -ne 0 ]; then
     grep -E '^(ok|FAIL)' "$work/mmdebstrap.log" || true
-    if unreachable=$(fetch_error "$work/mmdebstrap.log"); then
-        fail "the Debian archive cannot be reached: $unreachable"
-    fi
-    tail -n 30 "$work/mmdebstrap.log" >&2
-    fail "the clean-room install did not pass"
+    root_failed "$work/mmdebstrap.log" "the clean-room install did not pass"
 fi
 grep -E '^(ok|FAIL)' "$work/mmdebstrap.log"
 echo "the package installed, ran and purged clean in a fresh $suite root ($((SECONDS - started)) s)"

@@ -31,13 +31,8 @@ started=$SECONDS
 echo "== A fresh $suite root, from this machine's archive"
 python3 "$top/scripts/sources.py" --type deb "$codename" "$suite" >"$work/$suite.sources"
 [ -s "$work/$suite.sources" ] || fail "this machine uses no Debian archive for $codename"
-mmdebstrap --variant=apt "$suite" "$work/root" "$work/$suite.sources" >"$work/mmdebstrap.log" 2>&1 || {
-    if unreachable=$(fetch_error "$work/mmdebstrap.log"); then
-        fail "the Debian archive cannot be reached: $unreachable"
-    fi
-    tail -n 30 "$work/mmdebstrap.log" >&2
-    fail "mmdebstrap could not make a $suite root"
-}
+mmdebstrap --variant=apt "$suite" "$work/root" "$work/$suite.sources" >"$work/mmdebstrap.log" 2>&1 ||
+    root_failed "$work/mmdebstrap.log" "mmdebstrap could not make a $suite root"
 grep -E '^(PRETTY_NAME)=' "$work/root/etc/os-release"
 
 # The tree as it stands, without .git: what git would track, or, outside a
@@ -53,12 +48,7 @@ echo "== In $suite: scripts/test --quick, then scripts/package"
 status=0
 "$here/inroot.sh" "$work/root" bash -c 'cd /src && apt-get update -q >/dev/null && scripts/test --quick && scripts/package' \
     2>&1 | tee "$work/leg.log" | sed -u "s/^/[$suite] /" || status=$?
-[ "$status" -eq 0 ] || {
-    if unreachable=$(fetch_error "$work/leg.log"); then
-        fail "the Debian archive cannot be reached from the $suite root: $unreachable"
-    fi
-    fail "the $suite suite or package did not pass (above)"
-}
+[ "$status" -eq 0 ] || root_failed "$work/leg.log" "the $suite suite or package did not pass (above)"
 deb=$(find "$work/root/src/dist" -name "brovaci_*~${suite}1_*.deb" | head -n 1)
 [ -n "$deb" ] || fail "scripts/package in $suite wrote no brovaci_*~${suite}1_*.deb"
 mkdir -p "$top/dist"
