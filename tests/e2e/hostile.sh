@@ -77,7 +77,7 @@ for streams in "2>&-" "<&- >&- 2>&-"; do
     (unset XDG_RUNTIME_DIR; eval "exec $streams"; exec "$app" -style nessuno) &
     app_pid=$!
     pids+=($app_pid)
-    wait_for 10 xdotool search --onlyvisible --name '^pendolo$' || fail "no window with $streams"
+    wait_for 30 xdotool search --onlyvisible --name '^pendolo$' || fail "no window with $streams"
     kill $app_pid
     wait $app_pid 2>/dev/null || true
     echo "with $streams the window appears"
