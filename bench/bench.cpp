@@ -371,6 +371,18 @@ int repeatedScenesChild()
     return 0;
 }
 
+// A 100 x 100 picture box alone in a shown window.
+PictureBox *shownBox(Presenter &presenter, QWidget &window)
+{
+    auto *box = new PictureBox(presenter, Black, PictureBox::Border::None, &window);
+    box->setGeometry(0, 0, 100, 100);
+    window.resize(100, 100);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the picture box was never shown\n");
+    return box;
+}
+
 // The frame engine on the real clock, where the tests drive a clock of
 // their own: how long pauses last, how long a wiped frame stays, and how
 // long a present waits for a paint that never comes.
@@ -380,12 +392,7 @@ void frameEngineRows(std::vector<Row> &rows)
     using Ms = duration<double, std::milli>;
     Presenter presenter(nanoseconds(0));
     QWidget top;
-    auto *box = new PictureBox(presenter, Black, PictureBox::Border::None, &top);
-    box->setGeometry(0, 0, 100, 100);
-    top.resize(100, 100);
-    top.show();
-    if (!QTest::qWaitForWindowExposed(&top))
-        std::fprintf(stderr, "the picture box was never shown\n");
+    PictureBox *box = shownBox(presenter, top);
     struct Pause {
         int passes;
         nanoseconds pass;
@@ -408,12 +415,7 @@ void frameEngineRows(std::vector<Row> &rows)
     {
         Presenter held(milliseconds(120));
         QWidget window;
-        auto *shown = new PictureBox(held, Black, PictureBox::Border::None, &window);
-        shown->setGeometry(0, 0, 100, 100);
-        window.resize(100, 100);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            std::fprintf(stderr, "the picture box was never shown\n");
+        PictureBox *shown = shownBox(held, window);
         shown->PSet(10, 10, Blue);
         held.present();
         const auto t0 = steady_clock::now();
