@@ -56,11 +56,16 @@ QFont noticeFace(QFont face, int drawingWidth)
     return face;
 }
 
-// The design's face: MS Sans Serif, or the system's own sans-serif face
-// where it has none.
+// The design's face: MS Sans Serif, or the closest sans-serif face the
+// system has. The names are tried in order; without them Qt on Windows falls
+// back to Arial and, where that is missing too (under Wine), to the first
+// family it knows, which may be a serif face.
 QFont sansSerif(int points, QFont::Weight weight)
 {
     QFont face(QStringLiteral("MS Sans Serif"), points, weight);
+    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans")});
     face.setStyleHint(QFont::SansSerif);
     return face;
 }
