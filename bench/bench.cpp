@@ -153,6 +153,10 @@ struct Bare {
         }
         top.resize(1000, 300);
         top.show();
+        // Until it is exposed, repaint() paints nothing, and the loop would
+        // draw without ever showing.
+        if (!QTest::qWaitForWindowExposed(&top))
+            std::fprintf(stderr, "the bare views were never shown\n");
     }
     QWidget top;
     PlainView *views[3] = {};
