@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <cmath>
+
 namespace brovaci {
 
 PictureBox::PictureBox(Presenter &presenter, Colour backColour, Border border, QWidget *parent)
@@ -105,8 +107,19 @@ void PictureBox::paintEvent(QPaintEvent *event)
         QFrame::paintEvent(event);
     if (event->rect().contains(contentsRect()))
         m_canvas.takeChanged(); // all of it is painted now: no part is left to show
+    // Only the part asked for is copied, as a film's frame asks for what
+    // changed; at a fractional scale the whole picture, so that no pixel of
+    // it is resampled.
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), m_canvas.image());
+    const QImage &image = m_canvas.image();
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == std::floor(ratio)) {
+        const QRect area = event->rect().intersected(contentsRect());
+        const QPointF from = QPointF(area.topLeft() - contentsRect().topLeft()) * ratio;
+        painter.drawImage(QRectF(area), image, QRectF(from, QSizeF(area.size()) * ratio));
+    } else {
+        painter.drawImage(contentsRect().topLeft(), image);
+    }
     if (hasFocus()) {
         // The focus on the edge only: the picture's colours stay as drawn.
         painter.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 2, -2, -2))));

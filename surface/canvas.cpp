@@ -110,12 +110,16 @@ void Canvas::setDevicePixelRatio(qreal ratio)
 
 QPainter &Canvas::painter(Colour colour)
 {
+    const QRgb rgb = toRgb(colour);
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setBrush(Qt::NoBrush);
+    } else if (rgb == m_penRgb) {
+        return *m_painter; // a film draws many lines in one colour
     }
-    QPen pen(QColor::fromRgb(toRgb(colour)));
+    m_penRgb = rgb;
+    QPen pen(QColor::fromRgb(rgb));
     pen.setWidthF(PenWidth);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -147,9 +151,16 @@ QRectF Canvas::reach() const
 
 void Canvas::touched(const QRectF &area)
 {
-    const QRect whole = area.intersected(QRectF(QPointF(0, 0), QSizeF(m_size))).toAlignedRect();
-    if (whole.isEmpty())
+    // The whole pixels the area reaches into, kept within the picture in
+    // double before they become integers.
+    const double width = m_size.width(), height = m_size.height();
+    const int left = int(std::clamp(std::floor(area.left()), 0.0, width));
+    const int top = int(std::clamp(std::floor(area.top()), 0.0, height));
+    const int right = int(std::clamp(std::ceil(area.right()), 0.0, width));
+    const int bottom = int(std::clamp(std::ceil(area.bottom()), 0.0, height));
+    if (left >= right || top >= bottom)
         return;
+    const QRect whole(left, top, right - left, bottom - top);
     m_inked |= whole;
     m_changed |= whole;
 }
@@ -161,11 +172,18 @@ QRect Canvas::takeChanged()
 
 void Canvas::Cls()
 {
-    endPainting();
     m_textPosition = QPointF(0, 0);
     if (m_inked.isEmpty())
         return; // nothing drawn since the last clear
-    // Only what was drawn on needs its back colour again.
+    // Only what was drawn on needs its back colour again. A film clears and
+    // draws lines every frame: its painter stays, and clears with them.
+    if (m_painter && m_ratio == 1.0) {
+        m_painter->fillRect(m_inked, QColor::fromRgb(toRgb(m_backColour)));
+        m_changed |= m_inked;
+        m_inked = QRect();
+        return;
+    }
+    endPainting();
     const QRect device = QRectF(QRectF(m_inked).topLeft() * m_ratio, QRectF(m_inked).size() * m_ratio)
                              .toAlignedRect()
                              .intersected(m_image.rect());

@@ -82,6 +82,7 @@ private:
     QRect m_inked;   // everything drawn since the last clear
     QRect m_changed; // everything changed since the last takeChanged()
     mutable std::unique_ptr<QPainter> m_painter;
+    QRgb m_penRgb = 0; // the colour of the painter's pen, while there is a painter
 };
 
 } // namespace brovaci
