@@ -230,19 +230,16 @@ void Canvas::PSet(double x, double y, Colour colour)
 
 void Canvas::Line(double x1, double y1, double x2, double y2, Colour colour)
 {
-    if (!finite({x1, y1, x2, y2}))
-        return;
-    if (near(x1) && near(y1) && near(x2) && near(y2)) {
-        painter(colour).drawLine(QLineF(x1, y1, x2, y2));
-        touched(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-PenWidth, -PenWidth, PenWidth, PenWidth));
-        return;
-    }
     drawSegment(x1, y1, x2, y2, colour);
 }
 
 void Canvas::drawSegment(double x1, double y1, double x2, double y2, Colour colour)
 {
-    if (!finite({x1, y1, x2, y2}) || !clipSegment(x1, y1, x2, y2, reach()))
+    if (!finite({x1, y1, x2, y2}))
+        return;
+    // Near ends go to QPainter as they are; far ones are cut to reach() first.
+    const bool nearEnds = near(x1) && near(y1) && near(x2) && near(y2);
+    if (!nearEnds && !clipSegment(x1, y1, x2, y2, reach()))
         return;
     painter(colour).drawLine(QLineF(x1, y1, x2, y2));
     touched(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-PenWidth, -PenWidth, PenWidth, PenWidth));
