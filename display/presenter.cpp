@@ -98,7 +98,7 @@ void Presenter::idle(Clock::time_point until)
     processEvents();
     const auto now = m_clock.now();
     if (now < until)
-        m_clock.sleepFor(std::min<Clock::duration>(until - now, std::chrono::milliseconds(1)));
+        m_clock.sleepFor(std::min<Clock::duration>(until - now, m_clock.idleSlice()));
 }
 
 void Presenter::aboutToClear(PictureBox *box)
@@ -139,19 +139,31 @@ void Presenter::shown(Frame &frame)
     frame.wiped = false;
     frame.unshownDrawing = false;
     frame.shownAt = m_clock.now();
+    frame.shownBeforeDisplayFrame = m_clock.displayFrames();
 }
 
 // A box whose picture was cleared since it was last shown replaces a frame on
-// screen: that frame stays for one refresh interval from when it was painted.
+// screen: that frame stays for one refresh interval from when it was painted,
+// or, where the display counts its frames, until the display has taken it.
 void Presenter::holdShownFrames(const Boxes &boxes)
 {
     if (m_refresh.count() <= 0)
         return;
     Clock::time_point until;
+    std::int64_t untilDisplayFrame = -1;
     for (const QPointer<PictureBox> &box : boxes) {
         const Frame *frame = box ? frameOf(box) : nullptr;
-        if (frame && frame->wiped)
+        if (frame && frame->wiped) {
             until = std::max(until, frame->shownAt + m_refresh);
+            untilDisplayFrame = std::max(untilDisplayFrame, frame->shownBeforeDisplayFrame);
+        }
+    }
+    if (m_clock.displayFrames() >= 0) {
+        while (m_clock.displayFrames() <= untilDisplayFrame) {
+            m_clock.awaitDisplayFrame();
+            processEvents();
+        }
+        return;
     }
     while (m_clock.now() < until)
         idle(until);

@@ -11,6 +11,8 @@
 // No frame is replaced on screen before it has been there for one refresh
 // interval, so a film never plays faster than the display can show it. The
 // hold comes when the next frame is presented, so drawing that frame overlaps it.
+// Where the display says when it has taken a frame (a browser's animation
+// frames), the hold lasts until it has, rather than for a fixed interval.
 #pragma once
 
 #include "surface/pacing.h"
@@ -67,6 +69,7 @@ private:
         bool wiped = false;       // cleared since last shown
         bool unshownDrawing = false; // drawn on since the last clear, not shown
         Clock::time_point shownAt;
+        std::int64_t shownBeforeDisplayFrame = -1; // the display's frame count when shown
     };
 
     // A window has a handful of boxes: a short list is faster than a hash

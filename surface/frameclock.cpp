@@ -9,6 +9,9 @@ namespace detail {
 void platformSleep(Clock::duration duration);
 bool raiseTimerResolution();
 void restoreTimerResolution();
+std::int64_t displayFrames();
+void awaitDisplayFrame();
+Clock::duration idleSlice();
 } // namespace detail
 
 namespace {
@@ -21,6 +24,9 @@ public:
         if (duration > Clock::duration::zero())
             detail::platformSleep(duration);
     }
+    std::int64_t displayFrames() override { return detail::displayFrames(); }
+    void awaitDisplayFrame() override { detail::awaitDisplayFrame(); }
+    Clock::duration idleSlice() override { return detail::idleSlice(); }
 };
 
 int fineTimers = 0;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 
 namespace brovaci {
 
@@ -18,6 +19,18 @@ public:
     virtual Clock::time_point now() = 0;
     // Waits for about this long, never much longer; nothing for zero or less.
     virtual void sleepFor(Clock::duration duration) = 0;
+
+    // Where the platform says when the display has taken a frame (a
+    // browser's animation frames), how many it has taken so far; -1 where it
+    // does not, and a frame is held for the display's refresh interval.
+    virtual std::int64_t displayFrames() { return -1; }
+    // Returns once the display has taken its next frame; at once where
+    // displayFrames() is -1.
+    virtual void awaitDisplayFrame() {}
+    // The longest a pause sleeps before it processes events again. Where the
+    // platform runs the program's events itself while it sleeps (a browser
+    // does), a pause sleeps to its end in one go.
+    virtual Clock::duration idleSlice() { return std::chrono::milliseconds(1); }
 };
 
 // The monotonic clock, with the platform's finest sleep.
@@ -25,7 +38,8 @@ FrameClock &steadyClock();
 
 // While one lives, the system timer ticks as finely as it can, so that short
 // sleeps last what they ask for. Windows' default tick is about 15.6 ms,
-// which would stretch every pause of a film; elsewhere it changes nothing.
+// which would stretch every pause of a film. In a browser, the display's
+// frames are counted while one lives. Elsewhere it changes nothing.
 class FineTimer {
 public:
     FineTimer();

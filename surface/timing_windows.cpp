@@ -68,6 +68,12 @@ void restoreTimerResolution()
     timeEndPeriod(1);
 }
 
+// The display says nothing of its frames here: the presenter holds each
+// for the refresh interval.
+std::int64_t displayFrames() { return -1; }
+void awaitDisplayFrame() {}
+Clock::duration idleSlice() { return std::chrono::milliseconds(1); }
+
 } // namespace detail
 
 } // namespace brovaci

@@ -30,4 +30,25 @@ private:
     Clock::time_point m_now{std::chrono::hours(1)};
 };
 
+// A browser's clock: the display says when it has taken a frame, every
+// interval, and the program's events run while it sleeps.
+class DisplayClock : public ManualClock {
+public:
+    explicit DisplayClock(Clock::duration interval) : m_interval(interval) {}
+    std::int64_t displayFrames() override { return since(m_start) / m_interval; }
+    void awaitDisplayFrame() override
+    {
+        ++waits;
+        const auto next = m_start + (displayFrames() + 1) * m_interval;
+        sleepFor(next - now());
+    }
+    Clock::duration idleSlice() override { return std::chrono::hours(1); }
+
+    int waits = 0;
+
+private:
+    Clock::duration m_interval;
+    Clock::time_point m_start = now();
+};
+
 } // namespace brovaci::testing

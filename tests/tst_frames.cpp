@@ -69,6 +69,7 @@ private slots:
     void unexposedBoxReturnsAtOnce();
     void afterATimeoutOnlyARefresh();
     void wipedFrameStaysOneRefresh();
+    void wipedFrameStaysUntilTheDisplayTookIt();
     void repaintsOnlyWhatChanged();
     void boxDestroyedWhileAPresentWaits();
 };
@@ -180,6 +181,40 @@ void TestFrames::wipedFrameStaysOneRefresh()
     presenter.present();
     QCOMPARE(shown.paints.size(), 3);
     QVERIFY(clock.since(start) < Refresh);
+}
+
+// In a browser the display says when it has taken a frame: a wiped frame
+// waits for that, not for a fixed interval, and a pause sleeps in one go.
+void TestFrames::wipedFrameStaysUntilTheDisplayTookIt()
+{
+    constexpr auto Interval = 10ms;
+    DisplayClock clock(Interval);
+    Presenter presenter(120ms, clock); // the refresh interval the screen reports: not used
+    ShownBox shown(presenter, clock);
+    QVERIFY(shown.show());
+    clock.sleepFor(3ms); // between two of the display's frames
+    shown.box->PSet(10, 10, Blue);
+    presenter.present();
+    QCOMPARE(shown.paints.size(), 1);
+    // The next frame wipes it at once: it waits for the display's next frame.
+    shown.box->Cls();
+    shown.box->PSet(20, 20, Red);
+    presenter.present();
+    QCOMPARE(shown.paints.size(), 2);
+    QCOMPARE(shown.paints.last(), shown.paints.first() + 7ms);
+    QCOMPARE(clock.waits, 1);
+    // A frame the display has taken already is wiped without a wait.
+    clock.sleepFor(Interval);
+    shown.box->Cls();
+    presenter.present();
+    QCOMPARE(clock.waits, 1);
+    // A pause sleeps to its end in one go: the browser runs the events meanwhile.
+    const int sleeps = clock.sleeps;
+    Pacer pacer(&presenter, Pacer::DefaultPass, clock);
+    const auto start = clock.now();
+    pacer.IdlePause(10000);
+    QCOMPARE(clock.since(start), Clock::duration(317500us));
+    QCOMPARE(clock.sleeps - sleeps, 1);
 }
 
 void TestFrames::repaintsOnlyWhatChanged()
