@@ -29,9 +29,13 @@ void SceneRunner::run(std::function<void()> action)
     m_running = false;
     // Input that arrived during the scene was set aside by the platform; the
     // event loop only looks at it again once woken, so wake it now rather
-    // than at the next unrelated event.
+    // than at the next unrelated event. What was held here goes on after it.
     if (auto *dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
+    if (m_ended)
+        m_input.drop();
+    else
+        m_input.release();
     if (m_closeAsked && !m_ended) {
         m_closeAsked = false;
         if (m_closeLater)
@@ -82,6 +86,7 @@ void SceneRunner::end()
 {
     m_ended = true;
     m_waiting.clear();
+    m_input.drop();
 }
 
 } // namespace brovaci

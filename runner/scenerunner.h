@@ -7,8 +7,11 @@
 // another. A close asked for during a scene is carried out once the queue is
 // empty. Once the program ends, nothing more runs: what waits is dropped.
 // A handler that throws ends there, with one line on standard error; the
-// next one runs as usual.
+// next one runs as usual. The user's input that reaches the program during a
+// scene is held and handed on after it (InputHold).
 #pragma once
+
+#include "runner/inputhold.h"
 
 #include <QList>
 
@@ -41,6 +44,7 @@ private:
     static void report(const char *what);
 
     FrameSink &m_frames;
+    InputHold m_input{[this] { return m_running; }};
     QList<std::function<void()>> m_waiting;
     std::function<void()> m_closeLater;
     bool m_running = false;

@@ -3,13 +3,17 @@
 // The scene runner's rules, without a window: one handler at a time, what is
 // asked for meanwhile after it and in order, a close asked for during a
 // scene once it has ended, nothing after the end, and a scene abandoned when
-// the program ends under it.
+// the program ends under it. And the user's input that reaches a window
+// during a scene, as a browser delivers it: held, and handed on after it.
 #include "runner/scenerunner.h"
 #include "surface/frameclock.h"
 #include "surface/pacing.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
 
 #include <new>
 #include <stdexcept>
@@ -45,6 +49,9 @@ private slots:
     void failuresStayInTheRunner();
     void closeDuringAScene();
     void abandonedScene();
+    void inputDuringAScene_data();
+    void inputDuringAScene();
+    void heldClickStartsAScene();
 };
 
 void TestRunner::order_data()
@@ -185,5 +192,131 @@ void TestRunner::abandonedScene()
     QVERIFY(!runner.running());
 }
 
-QTEST_GUILESS_MAIN(TestRunner)
+namespace {
+
+// A window that logs what reaches it, and what it did with it.
+class LoggingWindow : public QWindow {
+public:
+    QStringList log;
+    std::function<void(const QString &)> onInput;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        QString what;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: what = "press"; break;
+        case QEvent::MouseButtonRelease: what = "release"; break;
+        case QEvent::KeyPress: what = "key " + static_cast<QKeyEvent *>(event)->text(); break;
+        case QEvent::Wheel: what = "wheel"; break;
+        case QEvent::TouchBegin: what = "touch"; break;
+        case QEvent::Expose: what = "expose"; break;
+        default: return QWindow::event(event);
+        }
+        log << what;
+        if (onInput)
+            onInput(what);
+        return true;
+    }
+};
+
+void send(LoggingWindow &window, const QString &what)
+{
+    const QPointF at(5, 5);
+    if (what == "press" || what == "release") {
+        QMouseEvent e(what == "press" ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at, at, at,
+                      Qt::LeftButton, what == "press" ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &e);
+    } else if (what.startsWith("key ")) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, what.mid(4));
+        QCoreApplication::sendEvent(&window, &e);
+    } else if (what == "wheel") {
+        QWheelEvent e(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&window, &e);
+    } else if (what == "touch") {
+        QTouchEvent e(QEvent::TouchBegin);
+        QCoreApplication::sendEvent(&window, &e);
+        QVERIFY2(!e.isAccepted() || window.log.contains("touch"), "a held touch is left for Qt to make a click of");
+    } else if (what == "expose") {
+        QExposeEvent e(QRegion(0, 0, 10, 10));
+        QCoreApplication::sendEvent(&window, &e);
+    }
+}
+
+} // namespace
+
+void TestRunner::inputDuringAScene_data()
+{
+    // What reaches the window during a scene; what it sees during the scene;
+    // what it sees once the scene has ended and the event loop has turned.
+    QTest::addColumn<QStringList>("during");
+    QTest::addColumn<QStringList>("seenDuring");
+    QTest::addColumn<QStringList>("seenAfter");
+    QTest::addColumn<bool>("endsTheProgram");
+    const QStringList click{"press", "release"};
+    QTest::addRow("a-click-waits") << click << QStringList{} << click << false;
+    QTest::addRow("keys-and-wheel-in-order") << QStringList{"key a", "wheel", "key b", "press", "release"}
+                                             << QStringList{}
+                                             << QStringList{"key a", "wheel", "key b", "press", "release"} << false;
+    QTest::addRow("painting-goes-on") << QStringList{"expose", "key a", "expose"} << QStringList{"expose", "expose"}
+                                      << QStringList{"expose", "expose", "key a"} << false;
+    // Qt makes a click of a touch nobody took: the touch itself is dropped.
+    QTest::addRow("a-touch-is-left-to-qt") << QStringList{"touch"} << QStringList{} << QStringList{} << false;
+    QTest::addRow("after-the-end-nothing") << click << QStringList{} << QStringList{} << true;
+}
+
+void TestRunner::inputDuringAScene()
+{
+    QFETCH(QStringList, during);
+    QFETCH(QStringList, seenDuring);
+    QFETCH(QStringList, seenAfter);
+    QFETCH(bool, endsTheProgram);
+    Frames frames;
+    SceneRunner runner(frames);
+    LoggingWindow window;
+    runner.run([&] {
+        for (const QString &what : during)
+            send(window, what);
+        QCOMPARE(window.log, seenDuring);
+        if (endsTheProgram)
+            runner.end();
+    });
+    QCOMPARE(window.log, seenDuring); // handed on from the event loop, not from inside the handler
+    // A key pressed before the held input has been handed on goes behind it;
+    // with nothing held, straight through.
+    const bool held = seenAfter != seenDuring;
+    send(window, "key b");
+    QCOMPARE(window.log, held ? seenDuring : seenDuring + QStringList{"key b"});
+    QCoreApplication::processEvents();
+    QCOMPARE(window.log, (held ? seenAfter : seenDuring) + QStringList{"key b"});
+    // Outside a scene, input goes straight through.
+    window.log.clear();
+    send(window, "key z");
+    QCOMPARE(window.log, QStringList{"key z"});
+}
+
+// A held click that starts a scene: what came after it waits for that scene
+// too, and input that arrives meanwhile goes behind it.
+void TestRunner::heldClickStartsAScene()
+{
+    Frames frames;
+    SceneRunner runner(frames);
+    LoggingWindow window;
+    window.onInput = [&](const QString &what) {
+        if (what == "release")
+            runner.run([&] {
+                send(window, "key late");
+                QCOMPARE(window.log.last(), QStringLiteral("release"));
+            });
+    };
+    runner.run([&] {
+        for (const char *what : {"press", "release", "key a"})
+            send(window, QString::fromLatin1(what));
+    });
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.log, QStringList({"press", "release", "key a", "key late"}));
+}
+
+QTEST_MAIN(TestRunner)
 #include "tst_runner.moc"
