@@ -56,13 +56,14 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
 PACKAGE_PACKAGES=(dpkg-dev lintian mmdebstrap)
 # To run every test: an X server, input and screenshots, a Wayland compositor,
 # the accessibility bus and a client of it, the validators of the desktop
-# entry, the Windows resource compiler, clang with libFuzzer, and Google
-# Benchmark for the benchmark program, and reuse for the licence lines.
+# entry, the Windows resource compiler and icotool for the icon it holds,
+# clang with libFuzzer, and Google Benchmark for the benchmark program, and
+# reuse for the licence lines.
 # Every name here is the same in both releases: libclang-rt-dev is the
 # runtime of the release's own clang (14 in Debian 12, 19 in Debian 13).
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
                at-spi2-core dbus-x11 python3-pyatspi
-               desktop-file-utils appstream file binutils-mingw-w64-x86-64 reuse
+               desktop-file-utils appstream file binutils-mingw-w64-x86-64 icoutils reuse
                clang libclang-rt-dev libbenchmark-dev)
 
 # To cross-build Brovaci.exe, package it and test it under wine: MinGW-w64

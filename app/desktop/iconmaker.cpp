@@ -2,16 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws Brovaci's icon: the figure eight a harmonograph draws for the period
 // number 200, on a black tile with the dark red of "CHIUDI" around it, the
-// same picture as brovaci.svg. Writes brovaci-16.png, brovaci-32.png,
-// brovaci-48.png and brovaci.ico (the three images) into the given folder.
+// same picture as brovaci.svg. Writes brovaci-16.png, brovaci-32.png and
+// brovaci-48.png into the given folder. It paints into images only: it needs
+// no display, nor even an application object, so that a cross build can run
+// it through its emulator (wine, or node for the web).
 #include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QBuffer>
-#include <QtEndian>
 
 #include <cmath>
 #include <cstdio>
@@ -44,63 +42,17 @@ QImage drawIcon(int size)
     return image;
 }
 
-QByteArray png(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-// An .ico file holding PNG images, one directory entry each.
-QByteArray ico(const QList<QImage> &images)
-{
-    QByteArray header(6, '\0');
-    qToLittleEndian<quint16>(1, header.data() + 2);
-    qToLittleEndian<quint16>(quint16(images.size()), header.data() + 4);
-    QByteArray directory, data;
-    quint32 offset = quint32(6 + 16 * images.size());
-    for (const QImage &image : images) {
-        const QByteArray bytes = png(image);
-        QByteArray entry(16, '\0');
-        entry[0] = char(image.width() % 256);
-        entry[1] = char(image.height() % 256);
-        qToLittleEndian<quint16>(1, entry.data() + 4);  // planes
-        qToLittleEndian<quint16>(32, entry.data() + 6); // bits per pixel
-        qToLittleEndian<quint32>(quint32(bytes.size()), entry.data() + 8);
-        qToLittleEndian<quint32>(offset, entry.data() + 12);
-        offset += quint32(bytes.size());
-        directory += entry;
-        data += bytes;
-    }
-    return header + directory + data;
-}
-
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // It draws into images only: no display is needed, nor used.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: iconmaker FOLDER\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    QList<QImage> images;
-    for (int size : {16, 32, 48}) {
-        images << drawIcon(size);
-        if (!write(folder.filePath(QStringLiteral("brovaci-%1.png").arg(size)), png(images.last())))
+    for (int size : {16, 32, 48})
+        if (!drawIcon(size).save(folder.filePath(QStringLiteral("brovaci-%1.png").arg(size)), "PNG"))
             return 1;
-    }
-    return write(folder.filePath(QStringLiteral("brovaci.ico")), ico(images)) ? 0 : 1;
+    return 0;
 }
