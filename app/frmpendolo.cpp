@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <thread>
 #include <vector>
 
 namespace brovaci {
@@ -218,12 +217,15 @@ void Frmpendolo::Form_Load()
 
 void Frmpendolo::waitUntilExposed()
 {
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
-    while (Clock::now() < deadline) {
+    // The platform's own sleep: in a browser, the window is exposed only
+    // while the program gives the page back to it.
+    FrameClock &clock = steadyClock();
+    const auto deadline = clock.now() + std::chrono::seconds(2);
+    while (clock.now() < deadline) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (windowHandle() && windowHandle()->isExposed())
             break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        clock.sleepFor(std::chrono::milliseconds(2));
     }
     // Let the first paint of the whole window through before the curve starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -255,7 +257,9 @@ void Frmpendolo::cmdfine_Click()
     m_runner.run([this] {
         m_runner.end(); // nothing queued after it runs
         hide();
-        QCoreApplication::quit();
+        // Before the event loop runs too (CHIUDI during the opening curve),
+        // which quit() would ignore.
+        QCoreApplication::exit(0);
     });
 }
 
