@@ -15,7 +15,11 @@ shift
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 exec unshare --mount --pid --fork --propagation private -- bash -c '
     set -e
-    root=$1; shift
+    root=$1 binds=$2; shift 2
+    for bind in $binds; do
+        mkdir -p "$root/${bind#*:}"
+        mount --bind "${bind%%:*}" "$root/${bind#*:}"
+    done
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
     mount --rbind /dev "$root/dev"
@@ -23,4 +27,4 @@ exec unshare --mount --pid --fork --propagation private -- bash -c '
     mount -t tmpfs -o mode=755 tmpfs "$root/run"
     exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
-' inroot "$root" "$@"
+' inroot "$root" "${binds[*]}" "$@"

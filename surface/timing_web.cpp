@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The Brovaci authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser (WebAssembly) only: the one file of the drawing library that
+// calls the page's JavaScript.
+//
+// A page has one thread, and the browser shows nothing and handles nothing
+// while the program holds it. So a sleep gives the thread back to the browser
+// (asyncify suspends the program and resumes it from a timer), and the
+// browser paints, runs Qt's events and delivers input meanwhile. A timer set
+// from a timer's callback is held to at least 4 ms by the browser once such
+// calls nest five deep; every sleep resumes through a message instead, so
+// that a pause of one pass lasts one pass.
+//
+// The browser draws the page at its animation frames. While a scene runs,
+// they are counted: the count goes up once a frame has been drawn, so a frame
+// the presenter has had painted is on screen once the count has moved on.
+#include "surface/frameclock.h"
+
+#include <emscripten.h>
+
+namespace brovaci {
+
+namespace detail {
+
+namespace {
+
+// clang-format off
+EM_ASYNC_JS(void, brovaciSleep, (double milliseconds), {
+    await new Promise(resume => setTimeout(() => {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => resume();
+        channel.port2.postMessage(0);
+    }, milliseconds));
+});
+
+// The frames are counted after each one has been drawn: the animation-frame
+// callback sends a message, which the browser handles once that frame is
+// painted, after Qt's own callback of the same frame has drawn the window.
+// The count moves on at every frame while a scene runs, and otherwise only
+// when the program waits for it.
+EM_JS(void, brovaciSetUpFrames, (), {
+    if (Module.brovaciFrames)
+        return;
+    const frames = Module.brovaciFrames = { count: 0, watching: false, requested: false, waiting: [] };
+    const channel = new MessageChannel();
+    frames.request = () => {
+        if (frames.requested)
+            return;
+        frames.requested = true;
+        requestAnimationFrame(() => channel.port2.postMessage(0));
+    };
+    channel.port1.onmessage = () => {
+        frames.requested = false;
+        frames.count++;
+        const waiting = frames.waiting;
+        frames.waiting = [];
+        waiting.forEach(resume => resume());
+        if (frames.watching)
+            frames.request();
+    };
+});
+
+EM_JS(void, brovaciWatchFrames, (bool watch), {
+    Module.brovaciFrames.watching = watch;
+    if (watch)
+        Module.brovaciFrames.request();
+});
+
+EM_JS(double, brovaciFrameCount, (), {
+    return Module.brovaciFrames.count;
+});
+
+EM_ASYNC_JS(void, brovaciNextFrame, (), {
+    await new Promise(resume => {
+        Module.brovaciFrames.waiting.push(resume);
+        Module.brovaciFrames.request();
+    });
+});
+
+// clang-format on
+
+void setUpFrames()
+{
+    static const bool once = (brovaciSetUpFrames(), true);
+    (void)once;
+}
+
+} // namespace
+
+void platformSleep(Clock::duration duration)
+{
+    brovaciSleep(std::chrono::duration<double, std::milli>(duration).count());
+}
+
+bool raiseTimerResolution()
+{
+    setUpFrames();
+    brovaciWatchFrames(true);
+    return true;
+}
+
+void restoreTimerResolution()
+{
+    brovaciWatchFrames(false);
+}
+
+std::int64_t displayFrames()
+{
+    setUpFrames();
+    return static_cast<std::int64_t>(brovaciFrameCount());
+}
+
+void awaitDisplayFrame()
+{
+    setUpFrames();
+    brovaciNextFrame();
+}
+
+// The browser runs Qt's events while the program sleeps: a pause need not
+// wake to process them.
+Clock::duration idleSlice()
+{
+    return std::chrono::hours(1);
+}
+
+} // namespace detail
+
+} // namespace brovaci
