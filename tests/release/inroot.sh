@@ -6,8 +6,14 @@
 # The mounts and every process the command leaves behind live in namespaces
 # of their own, and go when the command ends. The network is the host's, so
 # apt reaches the archive and the host's tools reach the root's X server.
-#   inroot.sh ROOT COMMAND...
+# --bind HOST_DIR:ROOT_DIR makes a folder of the host appear in the root.
+#   inroot.sh [--bind HOST_DIR:ROOT_DIR]... ROOT COMMAND...
 set -euo pipefail
+binds=()
+while [ "${1:-}" = --bind ]; do
+    binds+=("$2")
+    shift 2
+done
 root=$(realpath "$1")
 shift
 [ "$(id -u)" -eq 0 ] || { echo "inroot.sh runs as root" >&2; exit 1; }

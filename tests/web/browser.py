@@ -1,0 +1,184 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Brovaci's page in a real Chromium, driven as a person would use it: the
+page served from 127.0.0.1, real mouse and key events through the browser's
+input pipeline, screenshots of what it shows. Debian's chromium,
+chromium-driver and python3-selenium, headless, on a 1024 x 768 page, the
+size of the desktop tests' screen, so that the design's places hold.
+
+Where asked, the page's canvas is watched: every picture Qt puts on it is
+logged with its time and a digest of the curve box, the pendulum box and the
+help panel, so that a test can tell which frames were shown, and when."""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+import design  # noqa: E402
+
+WIDTH, HEIGHT = design.DESIGN['screen']['width'], design.DESIGN['screen']['height']
+
+# Qt puts the whole window on its canvas at each of the browser's frames
+# that shows something new; each such picture is logged.
+WATCH_CANVAS = r'''
+(() => {
+  const areas = %s;
+  const log = window.brovaciPictures = [];
+  const digest = (image, [x, y, w, h]) => {
+    let hash = 0, blue = 0, red = 0;
+    const data = image.data, width = image.width;
+    for (let j = y; j < y + h; j++)
+      for (let i = x; i < x + w; i++) {
+        const k = (j * width + i) * 4, r = data[k], g = data[k + 1], b = data[k + 2];
+        hash = (Math.imul(hash, 31) + (r << 16 | g << 8 | b)) | 0;
+        if (r === 0 && g === 0 && b === 255) blue++;
+        if (r === 255 && g === 0 && b === 0) red++;
+      }
+    return { hash, blue, red };
+  };
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
+    const at = performance.now();
+    put.call(this, image, ...rest);
+    if (image.width >= %d && image.height >= %d) {
+      const picture = { at };
+      for (const [name, area] of Object.entries(areas))
+        picture[name] = digest(image, area);
+      log.push(picture);
+    }
+  };
+  // When each press reached the page, on the page's clock.
+  window.brovaciPresses = [];
+  addEventListener('pointerdown', () => window.brovaciPresses.push(performance.now()), true);
+})();
+'''
+
+
+class Page:
+    """One Chromium showing the page at ADDRESS."""
+
+    def __init__(self, address, watch=True, without_webassembly=False, blocked=()):
+        options = Options()
+        self.profile = tempfile.TemporaryDirectory()
+        # As root, without the network: the flags of a machine with no way out.
+        for flag in ('--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                     '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                     '--disable-renderer-backgrounding', '--disable-background-timer-throttling',
+                     f'--user-data-dir={self.profile.name}'):
+            options.add_argument(flag)
+        options.binary_location = '/usr/bin/chromium'
+        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        self.driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+        self.cdp('Emulation.setDeviceMetricsOverride',
+                 {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        if blocked:
+            self.cdp('Network.enable', {})
+            self.cdp('Network.setBlockedURLs', {'urls': list(blocked)})
+        if without_webassembly:  # as an old browser, or one where it is switched off
+            self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete globalThis.WebAssembly;'})
+        if watch:
+            areas = {name: list(area) for name, area in design.AREAS.items()}
+            self.cdp('Page.addScriptToEvaluateOnNewDocument',
+                     {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT)})
+        self.opened = time.monotonic()
+        self.driver.get(address)
+
+    def cdp(self, command, arguments):
+        return self.driver.execute_cdp_cmd(command, arguments)
+
+    def close(self):
+        self.driver.quit()
+        self.profile.cleanup()
+
+    def script(self, text):
+        return self.driver.execute_script(text)
+
+    # What the page shows.
+    def pictures(self):
+        return self.script('return window.brovaciPictures || []')
+
+    def presses(self):
+        return self.script('return window.brovaciPresses || []')
+
+    def now(self):
+        return self.script('return performance.now()')
+
+    def message(self):
+        return self.script('const m = document.getElementById("message"); '
+                           'return document.getElementById("notice").hidden ? "" : m.textContent')
+
+    def screenshot(self, path):
+        self.driver.save_screenshot(path)
+        return path
+
+    def console(self):
+        return [entry['message'] for entry in self.driver.get_log('browser')]
+
+    def chromium_pids(self):
+        """Chromium's processes: the browser and every helper it started."""
+        parents = {}
+        for entry in os.listdir('/proc'):
+            if entry.isdigit():
+                try:
+                    with open(f'/proc/{entry}/stat') as f:
+                        parents[entry] = f.read().rsplit(')', 1)[1].split()[1]
+                except (OSError, IndexError):
+                    pass
+        pids, children = set(), [str(self.driver.service.process.pid)]
+        while children:
+            parent = children.pop()
+            found = [pid for pid, ppid in parents.items() if ppid == parent]
+            pids.update(found)
+            children.extend(found)
+        return sorted(pids)
+
+    # What a person does.
+    def click(self, x, y, button='left'):
+        for kind in ('mouseMoved', 'mousePressed', 'mouseReleased'):
+            self.cdp('Input.dispatchMouseEvent',
+                     {'type': kind, 'x': x, 'y': y, 'button': button if kind != 'mouseMoved' else 'none',
+                      'clickCount': 1 if kind != 'mouseMoved' else 0})
+
+    def click_on(self, control, button='left'):
+        self.click(*design.middle(control), button)
+
+    def key(self, key, code, keycode, text='', modifiers=0):
+        for kind in ('keyDown', 'keyUp'):
+            event = {'type': kind, 'key': key, 'code': code, 'windowsVirtualKeyCode': keycode,
+                     'nativeVirtualKeyCode': keycode, 'modifiers': modifiers}
+            if text and kind == 'keyDown':
+                event['text'] = text
+            self.cdp('Input.dispatchKeyEvent', event)
+
+    def type(self, text):
+        for c in text:
+            code = f'Digit{c}' if c.isdigit() else f'Key{c.upper()}' if c.isalpha() else ''
+            self.key(c, code, ord(c.upper()), text=c)
+
+    def type_period(self, text):
+        """Replaces the white box's number, as a person does: click, select all, type."""
+        self.click_on('txtarmonica')
+        self.key('a', 'KeyA', 65, modifiers=2)  # Ctrl+A
+        self.key('Backspace', 'Backspace', 8)
+        self.type(text)
+
+
+def wait_until(condition, seconds, interval=0.1):
+    """Waits until condition() is true, at most seconds; returns its last value."""
+    until = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() >= until:
+            return value
+        time.sleep(interval)
+
+
+def probe(shotprobe, *args):
+    """The Linux build's picture probe, on a screenshot."""
+    return subprocess.run([shotprobe, *map(str, args)], check=True, capture_output=True, text=True).stdout.strip()

@@ -1,0 +1,114 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The web page in a real Chromium, used as a person would use it: the
+opening curve plays and ends on its last frame; the still curve for 200 and
+for 100, each pixel for pixel as the Linux build draws it; "abc" gives the red
+notice; the single-pendulum film lasts its nominal time, and a click on
+"Curva Statica" made during it runs after it; CHIUDI ends the program and the
+page says so. Then the page's own failures: a browser without WebAssembly,
+and a download that fails. Each waits on what the page shows, never on a
+fixed time.
+    python3 page.py SITE SHOTPROBE"""
+import os
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
+import serve  # noqa: E402
+from browser import design, probe, wait_until  # noqa: E402
+
+SINGLE_PENDULUM_SECONDS = 18 * 10000 * 31.75e-6  # 18 pauses of 10000 passes: 5.715 s
+TURNING_FRAMES = 119
+
+failures = []
+
+
+def check(condition, what):
+    print(('ok   ' if condition else 'FAIL ') + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def main(site, shotprobe):
+    server, address = serve.start(site)
+    work = tempfile.mkdtemp(prefix='brovaci-web-')
+    curve_x, curve_y = design.AREAS['curve'][:2]
+
+    def matches(scene, text, name):
+        shot = page.screenshot(os.path.join(work, f'{name}.png'))
+        return probe(shotprobe, 'match', shot, curve_x, curve_y, scene, text) == '0'
+
+    page = browser.Page(address + 'index.html')
+    try:
+        # The opening curve: every frame of it is shown, and the last stays.
+        def opening_ended():
+            pictures = page.pictures()
+            return len(pictures) > TURNING_FRAMES and matches('turning', '200', 'opening')
+        check(wait_until(opening_ended, 60, 0.5), 'the opening curve plays and ends on its last frame')
+        curve = [p['curve'] for p in page.pictures() if p['curve']['blue'] > 0]
+        frames = len({c['hash'] for c in curve})
+        check(frames >= TURNING_FRAMES, f'the page showed {frames} different frames of the opening curve\'s '
+                                        f'{TURNING_FRAMES}')
+        check(page.message() == '' and 'pendolo' == page.driver.title, 'the page is the window "pendolo"')
+
+        # The still curve for 200, then for 100, as the Linux build draws them.
+        page.click_on('Cmdpendolo')
+        check(wait_until(lambda: matches('still', '200', 'still-200'), 20), 'the still curve for 200')
+        still_200 = page.pictures()[-1]['curve']['hash']
+        page.type_period('100')
+        page.click_on('Cmdpendolo')
+        check(wait_until(lambda: matches('still', '100', 'still-100'), 20), 'the still curve for 100')
+
+        # Text that is not a number: the red notice, and no figure.
+        page.type_period('abc')
+        page.click_on('Cmdpendolo')
+        notice = wait_until(lambda: [p for p in page.pictures()[-1:] if p['curve']['red'] > 100], 20)
+        check(bool(notice) and notice[0]['curve']['blue'] == 0, '"abc" gives the red notice')
+
+        # The single pendulum, and a click on Curva Statica made during it:
+        # the still curve comes once the film has ended, its nominal time after
+        # the film's first frame.
+        page.type_period('200')
+        seen = len(page.pictures())
+        page.click_on('cmdmovimento')
+        started = wait_until(lambda: [p for p in page.pictures()[seen:] if p['pendulum']['red'] > 0], 20)
+        check(bool(started), 'the single-pendulum film starts')
+        page.click_on('Cmdpendolo')
+        ended = wait_until(lambda: [p for p in page.pictures()[seen:] if p['curve']['hash'] == still_200],
+                           SINGLE_PENDULUM_SECONDS * 3)
+        if check(bool(started) and bool(ended), 'the click on "Curva Statica" made during the film runs after it'):
+            film = [p for p in page.pictures()[seen:] if p['at'] < ended[0]['at']]
+            check(all(p['curve']['blue'] == 0 for p in film), 'nothing of the still curve during the film')
+            seconds = (ended[0]['at'] - started[0]['at']) / 1000
+            check(abs(seconds - SINGLE_PENDULUM_SECONDS) <= 0.03 * SINGLE_PENDULUM_SECONDS,
+                  f'the film lasted {seconds:.3f} s, nominal {SINGLE_PENDULUM_SECONDS:.3f} s (within 3 %)')
+
+        # CHIUDI ends the program; the page says so, and offers a new start.
+        page.click_on('cmdfine')
+        check(wait_until(lambda: page.message() == 'Brovaci è terminato.', 20), 'CHIUDI ends the program')
+        check(page.script('return !document.getElementById("again").hidden'), 'the page offers to start it again')
+        errors = [m for m in page.console() if 'SEVERE' in m or 'Uncaught' in m or 'rror' in m]
+        check(not errors, 'nothing went wrong in the console' + ''.join('\n     ' + e for e in errors))
+    finally:
+        page.close()
+
+    # A browser without WebAssembly, and a download that fails: the page says so.
+    for without, blocked, said in ((True, [], 'Questo browser non può far partire Brovaci'),
+                                   (False, ['*brovaci.wasm'], 'Non è stato possibile scaricare Brovaci')):
+        page = browser.Page(address + 'index.html', watch=False, without_webassembly=without, blocked=blocked)
+        try:
+            check(wait_until(lambda: page.message().startswith(said), 20),
+                  f'"{said}…" when {"the browser has no WebAssembly" if without else "the download fails"}')
+        finally:
+            page.close()
+    server.shutdown()
+    print(f'{len(failures)} failed' if failures else 'all passed')
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    sys.exit(main(sys.argv[1], sys.argv[2]))
