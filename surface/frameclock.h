@@ -38,8 +38,7 @@ FrameClock &steadyClock();
 
 // While one lives, the system timer ticks as finely as it can, so that short
 // sleeps last what they ask for. Windows' default tick is about 15.6 ms,
-// which would stretch every pause of a film. In a browser, the display's
-// frames are counted while one lives. Elsewhere it changes nothing.
+// which would stretch every pause of a film; elsewhere it changes nothing.
 class FineTimer {
 public:
     FineTimer();

@@ -11,9 +11,11 @@
 // calls nest five deep; every sleep resumes through a message instead, so
 // that a pause of one pass lasts one pass.
 //
-// The browser draws the page at its animation frames. While a scene runs,
-// they are counted: the count goes up once a frame has been drawn, so a frame
-// the presenter has had painted is on screen once the count has moved on.
+// The browser draws the page at its animation frames. Those that follow a
+// paint of the program's are counted: the count goes up once such a frame
+// has been drawn, so a frame the presenter has had painted is on screen once
+// the count has moved on. Between paints the page asks for no frames, and
+// the browser can rest.
 #include "surface/frameclock.h"
 
 #include <emscripten.h>
@@ -33,15 +35,12 @@ EM_ASYNC_JS(void, brovaciSleep, (double milliseconds), {
     }, milliseconds));
 });
 
-// The frames are counted after each one has been drawn: the animation-frame
-// callback sends a message, which the browser handles once that frame is
-// painted, after Qt's own callback of the same frame has drawn the window.
-// The count moves on at every frame while a scene runs, and otherwise only
-// when the program waits for it.
+// A frame is counted after it has been drawn: the animation-frame callback
+// sends a message, which the browser handles once that frame is painted,
+// after Qt's own callback of the same frame has drawn the window. Reading the
+// count asks for the next frame to be counted.
 EM_JS(void, brovaciSetUpFrames, (), {
-    if (Module.brovaciFrames)
-        return;
-    const frames = Module.brovaciFrames = { count: 0, watching: false, requested: false, waiting: [] };
+    const frames = Module.brovaciFrames = { count: 0, requested: false, waiting: [] };
     const channel = new MessageChannel();
     frames.request = () => {
         if (frames.requested)
@@ -55,18 +54,11 @@ EM_JS(void, brovaciSetUpFrames, (), {
         const waiting = frames.waiting;
         frames.waiting = [];
         waiting.forEach(resume => resume());
-        if (frames.watching)
-            frames.request();
     };
 });
 
-EM_JS(void, brovaciWatchFrames, (bool watch), {
-    Module.brovaciFrames.watching = watch;
-    if (watch)
-        Module.brovaciFrames.request();
-});
-
 EM_JS(double, brovaciFrameCount, (), {
+    Module.brovaciFrames.request();
     return Module.brovaciFrames.count;
 });
 
@@ -92,17 +84,9 @@ void platformSleep(Clock::duration duration)
     brovaciSleep(std::chrono::duration<double, std::milli>(duration).count());
 }
 
-bool raiseTimerResolution()
-{
-    setUpFrames();
-    brovaciWatchFrames(true);
-    return true;
-}
-
-void restoreTimerResolution()
-{
-    brovaciWatchFrames(false);
-}
+// The browser's timers are as fine as they get.
+bool raiseTimerResolution() { return false; }
+void restoreTimerResolution() {}
 
 std::int64_t displayFrames()
 {

@@ -99,9 +99,23 @@ class Page:
     def script(self, text):
         return self.driver.execute_script(text)
 
-    # What the page shows.
-    def pictures(self):
-        return self.script('return window.brovaciPictures || []')
+    # What the page shows. The log grows long: what is asked for is looked up
+    # in the page, so that asking does not slow the film being watched.
+    def pictures(self, since=0):
+        return self.script(f'return (window.brovaciPictures || []).slice({int(since)})')
+
+    def picture_count(self):
+        return self.script('return (window.brovaciPictures || []).length')
+
+    def first_picture(self, since, condition):
+        """The first picture from index since on for which the JavaScript
+        expression condition (of p, the picture) holds, or None."""
+        return self.script(f'return (window.brovaciPictures || []).slice({int(since)}).find(p => {condition}) || null')
+
+    def distinct(self, area, condition='true'):
+        """How many different pictures of an area the page showed, of those for which condition holds."""
+        return self.script(f'return new Set((window.brovaciPictures || []).filter(p => {condition})'
+                           f'.map(p => p.{area}.hash)).size')
 
     def presses(self):
         return self.script('return window.brovaciPresses || []')

@@ -44,11 +44,9 @@ def main(site, shotprobe):
     try:
         # The opening curve: every frame of it is shown, and the last stays.
         def opening_ended():
-            pictures = page.pictures()
-            return len(pictures) > TURNING_FRAMES and matches('turning', '200', 'opening')
+            return page.picture_count() > TURNING_FRAMES and matches('turning', '200', 'opening')
         check(wait_until(opening_ended, 60, 0.5), 'the opening curve plays and ends on its last frame')
-        curve = [p['curve'] for p in page.pictures() if p['curve']['blue'] > 0]
-        frames = len({c['hash'] for c in curve})
+        frames = page.distinct('curve', 'p.curve.blue > 0')
         check(frames >= TURNING_FRAMES, f'the page showed {frames} different frames of the opening curve\'s '
                                         f'{TURNING_FRAMES}')
         check(page.message() == '' and 'pendolo' == page.driver.title, 'the page is the window "pendolo"')
@@ -56,7 +54,7 @@ def main(site, shotprobe):
         # The still curve for 200, then for 100, as the Linux build draws them.
         page.click_on('Cmdpendolo')
         check(wait_until(lambda: matches('still', '200', 'still-200'), 20), 'the still curve for 200')
-        still_200 = page.pictures()[-1]['curve']['hash']
+        still_200 = page.pictures(page.picture_count() - 1)[0]['curve']['hash']
         page.type_period('100')
         page.click_on('Cmdpendolo')
         check(wait_until(lambda: matches('still', '100', 'still-100'), 20), 'the still curve for 100')
@@ -64,24 +62,24 @@ def main(site, shotprobe):
         # Text that is not a number: the red notice, and no figure.
         page.type_period('abc')
         page.click_on('Cmdpendolo')
-        notice = wait_until(lambda: [p for p in page.pictures()[-1:] if p['curve']['red'] > 100], 20)
-        check(bool(notice) and notice[0]['curve']['blue'] == 0, '"abc" gives the red notice')
+        notice = wait_until(lambda: page.first_picture(page.picture_count() - 1, 'p.curve.red > 100'), 20)
+        check(bool(notice) and notice['curve']['blue'] == 0, '"abc" gives the red notice')
 
         # The single pendulum, and a click on Curva Statica made during it:
         # the still curve comes once the film has ended, its nominal time after
         # the film's first frame.
         page.type_period('200')
-        seen = len(page.pictures())
+        seen = page.picture_count()
         page.click_on('cmdmovimento')
-        started = wait_until(lambda: [p for p in page.pictures()[seen:] if p['pendulum']['red'] > 0], 20)
+        started = wait_until(lambda: page.first_picture(seen, 'p.pendulum.red > 0'), 20)
         check(bool(started), 'the single-pendulum film starts')
         page.click_on('Cmdpendolo')
-        ended = wait_until(lambda: [p for p in page.pictures()[seen:] if p['curve']['hash'] == still_200],
-                           SINGLE_PENDULUM_SECONDS * 3)
+        ended = wait_until(lambda: page.first_picture(seen, f'p.curve.hash === {still_200}'),
+                           SINGLE_PENDULUM_SECONDS * 3, 0.5)
         if check(bool(started) and bool(ended), 'the click on "Curva Statica" made during the film runs after it'):
-            film = [p for p in page.pictures()[seen:] if p['at'] < ended[0]['at']]
+            film = [p for p in page.pictures(seen) if p['at'] < ended['at']]
             check(all(p['curve']['blue'] == 0 for p in film), 'nothing of the still curve during the film')
-            seconds = (ended[0]['at'] - started[0]['at']) / 1000
+            seconds = (ended['at'] - started['at']) / 1000
             check(abs(seconds - SINGLE_PENDULUM_SECONDS) <= 0.03 * SINGLE_PENDULUM_SECONDS,
                   f'the film lasted {seconds:.3f} s, nominal {SINGLE_PENDULUM_SECONDS:.3f} s (within 3 %)')
 

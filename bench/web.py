@@ -1,0 +1,112 @@
+# SPDX-FileCopyrightText: 2026 The Brovaci authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Measures the web page in Debian's Chromium, served from 127.0.0.1, and
+prints the rows of the benchmark table: the download, raw and compressed;
+the time from opening the page to the first frame of the opening curve; how
+many of that curve's 119 frames were shown; each film's wall time against its
+nominal time; and the share of one core that Chromium uses while the single
+pendulum film plays. scripts/web --bench runs it in the Debian 13 root.
+    python3 web.py SITE"""
+import gzip
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
+import browser  # noqa: E402
+import serve  # noqa: E402
+from browser import wait_until  # noqa: E402
+
+# The nominal times of the desktop's benchmark: the pauses, each frame held
+# for one refresh of a 60 Hz display.
+FILMS = [('turning curve', 'cmdtarmonica', 1.969), ('single pendulum', 'cmdmovimento', 5.715),
+         ('double pendulum', 'Cmddoppio', 12.599), ('damped pendulums', 'Cmdperde', 1.567)]
+TURNING_FRAMES = 119
+TICK = os.sysconf('SC_CLK_TCK')
+
+
+def row(measure, value, target='', met=None):
+    print(f'| {measure} | {value} | {target} | {"" if met is None else "met" if met else "NOT MET"} |', flush=True)
+
+
+def cpu_seconds(pids):
+    total = 0
+    for pid in pids:
+        try:
+            with open(f'/proc/{pid}/stat') as f:
+                fields = f.read().rsplit(')', 1)[1].split()
+            total += int(fields[11]) + int(fields[12])  # utime, stime
+        except (OSError, IndexError):
+            pass
+    return total / TICK
+
+
+def main(site):
+    files = ['index.html', 'qtloader.js', 'brovaci.js', 'brovaci.wasm']
+    raw = sum(os.path.getsize(os.path.join(site, f)) for f in files)
+    packed = sum(len(gzip.compress(open(os.path.join(site, f), 'rb').read(), 9)) for f in files)
+    row('web: download, raw / gzip -9', f'{raw / 1e6:.1f} MB / {packed / 1e6:.1f} MB', '<= 8 MB compressed',
+        packed <= 8e6)
+    server, address = serve.start(site)
+
+    # Opening the page, three times, each with an empty cache.
+    firsts, shown = [], []
+    for _ in range(3):
+        page = browser.Page(address + 'index.html')
+        try:
+            wait_until(lambda: page.distinct('curve', 'p.curve.blue > 0') >= TURNING_FRAMES, 30, 0.5)
+            time.sleep(1)
+            curve = page.first_picture(0, 'p.curve.blue > 0')
+            firsts.append(curve['at'] / 1000 if curve else float('inf'))
+            shown.append(page.distinct('curve', 'p.curve.blue > 0'))
+        finally:
+            page.close()
+    first = statistics.median(firsts)
+    row('web: opening the page to the first frame of the opening curve (median of 3)',
+        f'{first:.2f} s ({", ".join(f"{t:.2f}" for t in firsts)})', '<= 1.5 s', first <= 1.5)
+    row('web: frames of the opening curve shown', f'{min(shown)} of {TURNING_FRAMES} (in each of 3 loads)',
+        f'all {TURNING_FRAMES}', min(shown) >= TURNING_FRAMES)
+
+    # Each film, from the press on its button to its end: a click on a help
+    # button made during it changes the panel once the film has ended.
+    page = browser.Page(address + 'index.html')
+    try:
+        wait_until(lambda: page.picture_count() > TURNING_FRAMES, 30, 0.5)
+        time.sleep(1)
+        for n, (name, button, nominal) in enumerate(FILMS):
+            seen, pressed = page.picture_count(), len(page.presses())
+            panel = page.pictures(seen - 1)[0]['panel']['hash']
+            page.click_on(button)
+            page.click_on('Cmdistruzioni' if n % 2 == 0 else 'Cmdcosafa')
+            ended = wait_until(lambda: page.first_picture(seen, f'p.panel.hash !== {panel}'), nominal * 3 + 5, 0.5)
+            wall = (ended['at'] - page.presses()[pressed]) / 1000 if ended else float('inf')
+            off = 100 * (wall - nominal) / nominal
+            row(f'web: film, {name}: wall / nominal', f'{wall:.3f} / {nominal:.3f} s ({off:+.1f} %)', 'within 3 %',
+                abs(off) <= 3)
+            time.sleep(0.5)
+    finally:
+        page.close()
+
+    # Chromium's share of one core while the single pendulum plays, its
+    # pictures not watched.
+    page = browser.Page(address + 'index.html', watch=False)
+    try:
+        time.sleep(5)
+        pids = page.chromium_pids()
+        before, started = cpu_seconds(pids), time.monotonic()
+        page.click_on('cmdmovimento')
+        time.sleep(FILMS[1][2])
+        used, wall = cpu_seconds(pids) - before, time.monotonic() - started
+        row('web: film, single pendulum: share of one core Chromium uses while it plays',
+            f'{100 * used / wall:.1f} % ({used:.2f} s of CPU in {wall:.2f} s, {len(pids)} processes)', '<= 10 %',
+            used / wall <= 0.10)
+    finally:
+        page.close()
+    server.shutdown()
+
+
+if __name__ == '__main__':
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    main(sys.argv[1])
