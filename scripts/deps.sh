@@ -73,6 +73,19 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-bui
                   dpkg-dev wine wine64 wixl msitools icoutils python3-pefile
                   fonts-wine zip unzip xvfb xauth xdotool imagemagick)
 
+# Runs a long build in the background at the lowest priority, its output in
+# LOG; its process id is left in $background. Linux schedules each session as
+# one group, and a session of its own would get a full share whatever its
+# nice value: the group's own priority is lowered too.
+#   in_background LOG COMMAND...
+in_background() {
+    local log=$1
+    shift
+    setsid bash -c 'echo 19 >/proc/self/autogroup 2>/dev/null || true; exec nice -n 19 "$@"' in_background "$@" \
+        >"$log" 2>&1 &
+    background=$!
+}
+
 # Makes `apt-get source` work: a deb-src entry beside every configured deb
 # entry of this release's Debian archive, as the machine already uses it.
 need_deb_src() {

@@ -4,7 +4,7 @@
 # Brovaci on another Debian release, from this machine: a fresh root of that
 # release is made with mmdebstrap from the archive the machine already uses
 # (the suite changed), the source goes in as an exported tree, and there the
-# README's own commands run: the suite (`scripts/test --quick`, every
+# README's own commands run: the suite (`scripts/test`, every
 # end-to-end test included) and `scripts/package` with that release's
 # lintian. The package comes out to dist/ and is installed, started and
 # purged in another fresh root of the same release. As root.
@@ -44,9 +44,9 @@ else
     (cd "$top" && tar --exclude='./build*' --exclude='./dist' -cf - .)
 fi | tar -x -C "$work/root/src"
 
-echo "== In $suite: scripts/test --quick, then scripts/package"
+echo "== In $suite: scripts/test, then scripts/package"
 status=0
-"$here/inroot.sh" "$work/root" bash -c 'cd /src && apt-get update -q >/dev/null && scripts/test --quick && scripts/package' \
+"$here/inroot.sh" "$work/root" bash -c 'cd /src && apt-get update -q >/dev/null && scripts/test && scripts/package' \
     2>&1 | tee "$work/leg.log" | sed -u "s/^/[$suite] /" || status=$?
 [ "$status" -eq 0 ] || root_failed "$work/leg.log" "the $suite suite or package did not pass (above)"
 deb=$(find "$work/root/src/dist" -name "brovaci_*~${suite}1_*.deb" | head -n 1)
