@@ -4,17 +4,22 @@
 
 Run by accessibility.sh, which starts the display and the buses. The window
 is at the top-left corner of a 1024 x 768 screen with no window manager, so
-the layout's reference point is (512, 384).
+the layout's reference point is (512, 384). Each step waits on what the
+program shows or says, never on a fixed time.
 """
+import os
 import subprocess
 import sys
 import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+import design  # noqa: E402
+
 APP, PROBE, WORK = sys.argv[1:4]
-CURVE_BOX = (524, 326, 276, 196)  # Picture3's drawing area
-PENDULUM_BOX = (522, 94, 250, 140)  # Picture1
+CURVE_BOX = design.AREAS['curve']
+PENDULUM_BOX = design.AREAS['pendulum']
 
 # The fifteen controls: role and name, and the tool tip as description. Roles
 # are compared by AT-SPI's number for them, not by the name a release of
@@ -93,11 +98,13 @@ def start():
                         return window
         return None
 
-    window = wait_until(frame, 20, 0.25)
+    window = wait_until(frame, 30, 0.25)
     if window is None:
         program.kill()
         sys.exit("FAIL: the window never appeared on the accessibility bus")
-    time.sleep(3)  # the opening curve
+    if not wait_until(lambda: probe("match", shot(), CURVE_BOX[0], CURVE_BOX[1], "turning", "200") == 0, 30, 0.3):
+        program.kill()
+        sys.exit("FAIL: the opening curve did not end on its last frame")
     return program, window
 
 
@@ -168,35 +175,34 @@ for name in ("Numero del periodo", "Istruzioni e descrizione"):
 
 check(focused(window) == "Movimento Pendolo Singolo", "start-up puts the focus on \"Movimento Pendolo Singolo\"")
 walked = []
-for _ in TAB_ORDER:
+for expected in TAB_ORDER:
+    was = focused(window)
     key("Tab")
-    time.sleep(0.15)
-    walked.append(focused(window))
+    walked.append(wait_until(lambda: focused(window) != was and focused(window), 10, 0.05))
 check(walked == TAB_ORDER, f"Tab walks the designed order (walked: {walked})")
 key("shift+Tab")
-time.sleep(0.15)
-check(focused(window) == "Movimento Doppio Pendolo", "Shift+Tab walks it back")
+check(wait_until(lambda: focused(window) == "Movimento Doppio Pendolo", 10, 0.05), "Shift+Tab walks it back")
 
 press(found["Curva Statica"])
-check(wait_until(lambda: still_mismatch("200") == 0, 5, 0.3), "a press on \"Curva Statica\" draws the still curve")
+check(wait_until(lambda: still_mismatch("200") == 0, 30, 0.3), "a press on \"Curva Statica\" draws the still curve")
 
 scroll = found["Limitatore di velocità"].queryValue()
 period = found["Numero del periodo"]
 press(found["Movimento Doppio Pendolo"])
-time.sleep(1.5)  # the film lasts 12.6 s
+# The film lasts 12.6 s: what is asked of the program while it plays waits.
+check(wait_until(lambda: probe("count", shot(), *CURVE_BOX, "ff0000") > 100, 30, 0.2), "the double pendulum plays")
 period.queryEditableText().setTextContents("100")
 press(found["Curva Statica"])
 scroll.currentValue = 500
-time.sleep(1)
 check(scroll.currentValue == 10, f"during the film the scroll value waits ({scroll.currentValue})")
 text = period.queryText().getText(0, -1)
 check(text == "200", f"during the film the period text waits ({text!r})")
 shown = shot()
 check(probe("count", shown, *PENDULUM_BOX, "ff0000") > 100 and probe("match", shown, CURVE_BOX[0], CURVE_BOX[1], "still", "100") > 0,
       "during the film the film plays, and the press waits")
-check(wait_until(lambda: scroll.currentValue == 500, 20, 0.5), "after the film the scroll value is set")
+check(wait_until(lambda: scroll.currentValue == 500, 60, 0.5), "after the film the scroll value is set")
 check(period.queryText().getText(0, -1) == "100", "after the film the period text is set")
-check(wait_until(lambda: still_mismatch("100") == 0, 5, 0.3),
+check(wait_until(lambda: still_mismatch("100") == 0, 30, 0.3),
       "after the film the press runs, after the text set before it: the still curve for 100")
 program.terminate()
 program.wait()
@@ -205,8 +211,7 @@ program.wait()
 program, window = start()
 before = probe("count", shot(), *PENDULUM_BOX, "ff0000")
 key("Return")
-time.sleep(1)
-after = probe("count", shot(), *PENDULUM_BOX, "ff0000")
+after = wait_until(lambda: probe("count", shot(), *PENDULUM_BOX, "ff0000"), 30, 0.2)
 check(before == 0 and after > 100, f"Enter at start-up plays the single pendulum film ({before} then {after} red pixels)")
 program.terminate()
 program.wait()

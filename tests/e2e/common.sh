@@ -1,9 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Brovaci authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the end-to-end scripts: a private Xvfb, screenshots, waiting.
-# The window is maximized on a 1024 x 768 screen at 96 dpi, so the layout's
-# reference point is (512, 384) from the window's top-left corner.
+# Shared by the end-to-end scripts: a private Xvfb, screenshots, waiting,
+# and the design's places (tests/design.json). The window is maximized on a
+# 1024 x 768 screen at 96 dpi, so the layout's reference point is (512, 384)
+# from the window's top-left corner, (ox, oy) on the screen.
 set -euo pipefail
+e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+eval "$(python3 "$e2e/../design.py")"
+ox=0 oy=0
 
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" >&2; exit 77; }
@@ -39,6 +43,40 @@ start_xvfb() {
 }
 
 shot() { import -window root "$1"; }
+
+# A click on the middle of a control, a point given in the window, or a key.
+click_on() { # NAME [BUTTON]
+    local x=${1}_x y=${1}_y
+    xdotool mousemove $((ox + ${!x})) $((oy + ${!y})) click "${2:-1}"
+}
+# An area of the design ("curve", "pendulum", "panel") on the screen: X Y W H.
+area() {
+    local a=${1}_area
+    local ax ay aw ah
+    read -r ax ay aw ah <<<"${!a}"
+    echo $((ox + ax)) $((oy + ay)) "$aw" "$ah"
+}
+# Mismatching pixels between the curve box in a screenshot and what SCENE
+# (still or turning) leaves there for TEXT.
+curve_mismatch() { # PNG SCENE TEXT
+    local cx cy
+    read -r cx cy _ _ < <(area curve)
+    "$probe" match "$1" "$cx" "$cy" "$2" "$3"
+}
+# Whether the curve box on screen now shows what SCENE leaves for TEXT.
+curve_shows() { # SCENE TEXT
+    shot "$work/curve.png" && [ "$(curve_mismatch "$work/curve.png" "$1" "$2")" -eq 0 ]
+}
+# Pixels of a colour in an area of the design, in a screenshot.
+count_in() { # PNG AREA RRGGBB
+    "$probe" count "$1" $(area "$2") "$3"
+}
+# Waits until the program has ended, at most LIMIT s; prints how long it took.
+wait_for_end() { # LIMIT
+    local start=$SECONDS
+    wait_for "$1" bash -c "! kill -0 $app_pid 2>/dev/null" || return 1
+    echo $((SECONDS - start))
+}
 
 # Waits until the command succeeds, at most $1 seconds.
 wait_for() {
