@@ -8,17 +8,23 @@
 // Windows needs no such watch: DestroyWindow works only on windows of the
 // calling thread, so another program can at most post WM_CLOSE, which Qt
 // delivers as the close event the window already handles (carried out after
-// a running scene), or end the process outright. There the filter sees no
-// xcb events and does nothing.
+// a running scene), or end the process outright. There, and in a browser,
+// the filter sees no xcb events and does nothing.
 #pragma once
 
 #include <QAbstractNativeEventFilter>
+#include <QtGui/qwindowdefs.h>
 
 #include <functional>
 
 class QWidget;
 
 namespace brovaci {
+
+// The window a native event says was destroyed, or 0: the X server's
+// DestroyNotify, read by xcb's own definition of it (windowwatch_xcb.cpp).
+// Elsewhere always 0 (windowwatch_other.cpp).
+WId destroyedWindow(const QByteArray &eventType, const void *message);
 
 class WindowWatch : public QAbstractNativeEventFilter {
 public:

@@ -49,8 +49,9 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# To build: compiler, CMake, Qt 6 Widgets, and the fonts the window uses.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
+# To build: compiler, CMake, Qt 6 Widgets, xcb for the X11 window watch, and
+# the fonts the window uses.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
 # To make the Debian package and check it: dpkg-shlibdeps, lintian, and
 # mmdebstrap for the clean-room install.
 PACKAGE_PACKAGES=(dpkg-dev lintian mmdebstrap)
