@@ -88,6 +88,28 @@ def main(site):
     finally:
         page.close()
 
+    # What a screen reader finds: Chromium's accessibility tree, once the
+    # page's "Enable Screen Reader" button (Qt's, for screen readers only)
+    # has been pressed, against the fifteen controls' accessible names.
+    page = browser.Page(address + 'index.html', watch=False)
+    try:
+        time.sleep(5)
+        for node in page.cdp('Accessibility.getFullAXTree', {})['nodes']:
+            if node.get('name', {}).get('value') == 'Enable Screen Reader':
+                target = page.cdp('DOM.resolveNode', {'backendNodeId': node['backendDOMNodeId']})
+                page.cdp('Runtime.callFunctionOn', {'objectId': target['object']['objectId'],
+                                                    'functionDeclaration': 'function () { this.click(); }'})
+        time.sleep(2)
+        names = {node.get('name', {}).get('value', '').strip() for node in
+                 page.cdp('Accessibility.getFullAXTree', {})['nodes'] if not node.get('ignored')}
+        wanted = {c['name']: ' '.join((c.get('accessibleName') or c.get('text') or '').split())
+                  for c in browser.design.DESIGN['controls']}
+        found = [control for control, name in wanted.items() if name and name in names]
+        row('web: controls a screen reader finds in Chromium\'s accessibility tree',
+            f'{len(found)} of {len(wanted)}: {", ".join(found) or "none"}')
+    finally:
+        page.close()
+
     # Chromium's share of one core while the single pendulum plays, its
     # pictures not watched.
     page = browser.Page(address + 'index.html', watch=False)
