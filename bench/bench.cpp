@@ -65,21 +65,21 @@ struct Frame {
     long long passes = 0;
 };
 
-// The film's recorded stream cut before every clear of its main surface.
+// The film's recorded stream cut before every clear of its main surface:
+// what each frame draws, and how long it pauses.
 std::vector<Frame> framesOf(const Film &film)
 {
     RecordingStage stage;
     film.scene(stage);
     std::vector<Frame> frames;
-    for (const Op &op : stage.log) {
-        if (op.kind == OpKind::Cls && op.surface == film.mainSurface)
-            frames.emplace_back();
-        if (frames.empty())
-            continue;
-        if (op.kind == OpKind::Pause)
-            frames.back().passes += std::max(0LL, (long long)op.a);
-        else if (op.kind != OpKind::Visible && op.kind != OpKind::Left && op.kind != OpKind::Width)
-            frames.back().ops.push_back(op);
+    for (const std::vector<Op> &ops : testing::framesOf(stage.log, film.mainSurface)) {
+        Frame &frame = frames.emplace_back();
+        for (const Op &op : ops) {
+            if (op.kind == OpKind::Pause)
+                frame.passes += std::max(0LL, (long long)op.a);
+            else if (op.kind != OpKind::Visible && op.kind != OpKind::Left && op.kind != OpKind::Width)
+                frame.ops.push_back(op);
+        }
     }
     return frames;
 }

@@ -23,8 +23,9 @@ if [ "$(id -u)" -eq 0 ] && { [ -f "$cache/web-root-trixie/.brovaci-root" ] || [ 
     web=$(scripts/web --bench 2>/dev/null | grep '^| web: ' || true)
 fi
 {
-    echo "<!-- SPDX-FileCopyrightText: $(date +%Y) The Brovaci authors -->"
-    echo "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->"
+    tag=SPDX # the written file's own licence lines, not this script's
+    echo "<!-- $tag-FileCopyrightText: $(date +%Y) The Brovaci authors -->"
+    echo "<!-- $tag-License-Identifier: GPL-3.0-or-later -->"
     echo "# Benchmarks"
     echo
     echo "Written by \`bench/run.sh\` on $(date -u +%Y-%m-%d), on $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo),"

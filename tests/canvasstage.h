@@ -11,7 +11,7 @@ namespace brovaci::testing {
 
 class CanvasSurface : public Surface {
 public:
-    CanvasSurface(Colour back, QSize size) : canvas(back) { canvas.resize(size); }
+    CanvasSurface() : canvas(Black) { canvas.resize({276, 196}); }
     void Cls() override { canvas.Cls(); }
     void PSet(float x, float y, Colour c) override { canvas.PSet(x, y, c); }
     void Line(float x1, float y1, float x2, float y2, Colour c) override { canvas.Line(x1, y1, x2, y2, c); }
@@ -28,8 +28,10 @@ public:
     double left = 0;
 };
 
-// Drawing areas as start-up leaves them: Picture3 has a 2-pixel border.
-class CanvasStage : public Stage {
+// A stage of three surfaces of one kind, the window's as start-up leaves
+// it: the scroll bar at its top, on a 1024-pixel screen, with no pauses.
+template <typename Picture>
+class StageOf : public Stage {
 public:
     Surface &picture1() override { return p1; }
     Surface &picture2() override { return p2; }
@@ -41,9 +43,17 @@ public:
     void IdlePause(std::int16_t) override {}
 
     QString text = QStringLiteral("200");
-    CanvasSurface p1{Black, {250, 140}};
-    CanvasSurface p2{Black, {10, 90}};
-    CanvasSurface p3{Black, {276, 196}};
+    Picture p1, p2, p3;
+};
+
+// Drawing areas as start-up leaves them: Picture3 has a 2-pixel border.
+class CanvasStage : public StageOf<CanvasSurface> {
+public:
+    CanvasStage()
+    {
+        p1.canvas.resize({250, 140});
+        p2.canvas.resize({10, 90});
+    }
 };
 
 } // namespace brovaci::testing

@@ -122,4 +122,17 @@ inline QStringList expectedNotice()
             QStringLiteral("cancella e cambiali.")};
 }
 
+// A recorded stream cut into frames, before every clear of one surface.
+inline std::vector<std::vector<Op>> framesOf(const std::vector<Op> &log, int surface)
+{
+    std::vector<std::vector<Op>> frames;
+    for (const Op &op : log) {
+        if (op.kind == OpKind::Cls && op.surface == surface)
+            frames.emplace_back();
+        if (!frames.empty())
+            frames.back().push_back(op);
+    }
+    return frames;
+}
+
 } // namespace brovaci::testing

@@ -8,6 +8,7 @@
 #include "app/identity.h"
 #include "app/layout.h"
 #include "app/windowwatch.h"
+#include "design.h"
 #include "display/picturebox.h"
 
 #include <QAccessible>
@@ -69,22 +70,14 @@ void TestDesktop::accessibility_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("description");
-    const int button = QAccessible::Button, graphic = QAccessible::Graphic, text = QAccessible::EditableText;
-    QTest::addRow("Picture1") << "Picture1" << "Pendoli" << graphic << "";
-    QTest::addRow("Picture2") << "Picture2" << "Foglio scorrevole" << graphic << "";
-    QTest::addRow("Picture3") << "Picture3" << "Figura delle curve" << graphic << "";
-    QTest::addRow("txtarmonica") << "txtarmonica" << "Numero del periodo" << text << "";
-    QTest::addRow("Cmdperde") << "Cmdperde" << "Perdita di spinta dei due brovaci" << button << "Con il tasto destro hai un fermo immagine. ";
-    QTest::addRow("Cmddoppio") << "Cmddoppio" << "Movimento Doppio Pendolo" << button << "";
-    QTest::addRow("cmdmovimento") << "cmdmovimento" << "Movimento Pendolo Singolo" << button << "";
-    QTest::addRow("Cmdpendolo") << "Cmdpendolo" << "Curva Statica" << button << "";
-    QTest::addRow("Txtistru") << "Txtistru" << "Istruzioni e descrizione" << text << "";
-    QTest::addRow("cmdtarmonica") << "cmdtarmonica" << "Curva Tridimensionale" << button << "Per rallentare il movimento usa la barra a destra";
-    QTest::addRow("lblarmonica") << "lblarmonica" << hintCaption() << int(QAccessible::StaticText) << "";
-    QTest::addRow("cmdfine") << "cmdfine" << "CHIUDI" << button << "";
-    QTest::addRow("Cmdcosafa") << "Cmdcosafa" << "Cosa fa il programma" << button << "";
-    QTest::addRow("Cmdistruzioni") << "Cmdistruzioni" << "Istruzioni" << button << "";
-    QTest::addRow("VScroll1") << "VScroll1" << QString::fromUtf8("Limitatore di velocità") << int(QAccessible::ScrollBar) << "";
+    const QHash<QString, int> roles{{"picture", QAccessible::Graphic}, {"text", QAccessible::EditableText},
+                                    {"button", QAccessible::Button}, {"label", QAccessible::StaticText},
+                                    {"scrollbar", QAccessible::ScrollBar}};
+    for (const testing::DesignControl &c : testing::designControls()) {
+        // The label is read by the caption start-up gives it.
+        const QString name = c.kind == "label" ? hintCaption() : c.accessibleName;
+        QTest::addRow("%s", qPrintable(c.name)) << c.name << name << roles.value(c.kind, -1) << c.toolTip;
+    }
 }
 
 void TestDesktop::accessibility()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmpendolo.h"
 #include "app/layout.h"
+#include "design.h"
 #include "surface/twips.h"
 
 #include <algorithm>
@@ -27,11 +28,9 @@ void TestLayout::places_data()
     QTest::addColumn<QRectF>("rect");
 
     const QSize xga(1024, 768), svga(800, 600), sxga(1280, 1024);
-    QTest::addRow("xga-picture1") << xga << 96.0 << QPointF(512, 384) << "Picture1" << QRectF(522, 94, 250, 140);
-    QTest::addRow("xga-picture3") << xga << 96.0 << QPointF(512, 384) << "Picture3" << QRectF(522, 324, 280, 200);
-    QTest::addRow("xga-txtistru") << xga << 96.0 << QPointF(512, 384) << "Txtistru" << QRectF(132, 134, 380, 450);
-    QTest::addRow("xga-cmdfine") << xga << 96.0 << QPointF(512, 384) << "cmdfine" << QRectF(297, 585, 50, 50);
-    QTest::addRow("xga-cmdperde") << xga << 96.0 << QPointF(512, 384) << "Cmdperde" << QRectF(522, 597, 271, 30);
+    // Every control on the design's screen, where the end-to-end tests click.
+    for (const testing::DesignControl &c : testing::designControls())
+        QTest::addRow("xga-%s", qPrintable(c.name)) << xga << 96.0 << QPointF(512, 384) << c.name << c.place;
     QTest::addRow("svga-picture1") << svga << 96.0 << QPointF(400, 300) << "Picture1" << QRectF(410, 10, 250, 140);
     QTest::addRow("svga-cmdfine") << svga << 96.0 << QPointF(400, 300) << "cmdfine" << QRectF(185, 501, 50, 50);
     QTest::addRow("sxga-120dpi-picture1")

@@ -30,18 +30,6 @@ private slots:
 namespace {
 
 // The frames of a film: the log cut at every clear of the given surface.
-std::vector<std::vector<Op>> framesOf(const std::vector<Op> &log, int surface)
-{
-    std::vector<std::vector<Op>> frames;
-    for (const Op &op : log) {
-        if (op.kind == OpKind::Cls && op.surface == surface)
-            frames.emplace_back();
-        if (!frames.empty())
-            frames.back().push_back(op);
-    }
-    return frames;
-}
-
 qsizetype countIn(const std::vector<Op> &ops, OpKind kind, int surface)
 {
     return std::count_if(ops.begin(), ops.end(),

@@ -10,6 +10,7 @@
 // the films stop after two frames. The number then serves as a coordinate,
 // a radius and an aspect for points, lines and ellipses on the canvas, which
 // must leave no mark where the shape lies wholly outside the picture.
+#include "../canvasstage.h"
 #include "input/period.h"
 #include "scenes/notice.h"
 #include "scenes/scenes.h"
@@ -86,20 +87,7 @@ public:
     bool stopsFilms = false;
 };
 
-class CheckingStage : public Stage {
-public:
-    Surface &picture1() override { return p1; }
-    Surface &picture2() override { return p2; }
-    Surface &picture3() override { return p3; }
-    QString periodText() const override { return text; }
-    void showPeriodBox() override {}
-    int scrollValue() const override { return 10; }
-    double screenWidthTwips() const override { return 15360; }
-    void IdlePause(std::int16_t) override {}
-
-    QString text;
-    CheckingSurface p1, p2, p3;
-};
+using CheckingStage = testing::StageOf<CheckingSurface>;
 
 
 // Draws one shape from the number on a blank canvas; if the shape lies
