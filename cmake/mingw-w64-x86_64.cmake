@@ -10,6 +10,7 @@ set(BROVACI_MINGW_TRIPLET x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${BROVACI_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${BROVACI_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${BROVACI_MINGW_TRIPLET}-windres)
+set(CMAKE_STRIP ${BROVACI_MINGW_TRIPLET}-strip)
 
 # Libraries and headers come from the MinGW root (and the cross-built Qt, which
 # the caller adds to CMAKE_PREFIX_PATH); build tools come from the host.
