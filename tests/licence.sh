@@ -4,7 +4,8 @@
 # Every file of the source names its licence: reuse lint. In a git checkout
 # reuse reads what git tracks; in an exported tree (a source tarball) it
 # would walk the build folders too, so there it lints a copy of the tree
-# without them: any folder holding a CMakeCache.txt, and dist/.
+# without them: any folder holding a CMakeCache.txt, dist/, and the caches
+# Python leaves beside the tests' modules.
 #   licence.sh SOURCE_DIR
 set -euo pipefail
 src=$(realpath "$1")
@@ -14,7 +15,7 @@ fi
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 (cd "$src" && find . -mindepth 1 \
-    \( -type d \( -exec test -e '{}/CMakeCache.txt' \; -o -path ./dist \) -prune \) -o \
+    \( -type d \( -exec test -e '{}/CMakeCache.txt' \; -o -path ./dist -o -name __pycache__ \) -prune \) -o \
     \( \( -type f -o -type l \) -print0 \)) |
     (cd "$src" && tar --null -T - -cf -) | tar -x -C "$copy"
 echo "an exported tree: linting it without its build folders"

@@ -71,6 +71,9 @@ curve_shows() { # SCENE TEXT
 count_in() { # PNG AREA RRGGBB
     "$probe" count "$1" $(area "$2") "$3"
 }
+# The time now, and the seconds since such a time, to the millisecond.
+now_ns() { date +%s%N; }
+seconds_since() { awk -v then="$1" -v now="$(date +%s%N)" 'BEGIN { printf "%.3f", (now - then) / 1e9 }'; }
 # Waits until the program has ended, at most LIMIT s; prints how long it took.
 wait_for_end() { # LIMIT
     local start=$SECONDS

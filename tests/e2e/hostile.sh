@@ -58,12 +58,12 @@ passed=$((passed + 1))
 # it: no sooner than one film's length after its click, and sooner than two.
 start_app_x11 "$app"
 wait_for 30 curve_shows turning 200 || fail "the opening curve did not end on its last frame"
-started=$(date +%s.%N)
+started=$(now_ns)
 click_on Cmddoppio
 click_on cmdfine
 for _ in 1 2 3; do click_on Cmddoppio; done
 wait_for_end 60 >/dev/null || fail "the program still runs a minute after CHIUDI"
-elapsed=$(echo "$(date +%s.%N) - $started" | bc)
+elapsed=$(seconds_since "$started")
 wait $app_pid || fail "the program ended with an error after CHIUDI"
 echo "CHIUDI during the film, then three film clicks: the program ended $elapsed s after the film began"
 awk -v t="$elapsed" -v f="$film" 'BEGIN { exit !(t >= f && t < 2 * f) }' ||

@@ -17,7 +17,7 @@ wait_for 30 curve_shows turning 200 || fail "the opening curve did not end on it
 # digit into the period box and shows the still figure for it; the panel ends
 # each round on the description. Out of order, the digits would land
 # elsewhere and the last figure or the panel would differ.
-started=$(date +%s.%N)
+started=$(now_ns)
 click_on Cmddoppio
 for digit in 1 2 3 4 5 6 7 8 9 0; do
     click_on txtarmonica
@@ -27,7 +27,7 @@ for digit in 1 2 3 4 5 6 7 8 9 0; do
     click_on Cmdcosafa
     click_on Cmdpendolo
 done
-sent=$(echo "$(date +%s.%N) - $started" | bc)
+sent=$(seconds_since "$started")
 echo "50 clicks and 10 digits sent in $sent s, during the film"
 awk -v t="$sent" -v f="$film" 'BEGIN { exit !(t < f) }' || fail "the input took $sent s to send: it must land during the film"
 kill -0 $app_pid || fail "the program ended"
@@ -42,13 +42,13 @@ echo "after the film: the still figure for 1234567890; panel text $black black a
 
 # A CHIUDI queued behind other clicks during a film ends the program after
 # them, so no sooner than the film's length after its click.
-started=$(date +%s.%N)
+started=$(now_ns)
 click_on Cmddoppio
 click_on Cmdistruzioni
 click_on Cmdpendolo
 click_on cmdfine
 wait_for_end 60 >/dev/null || fail "CHIUDI did not end the program after the film"
-elapsed=$(echo "$(date +%s.%N) - $started" | bc)
+elapsed=$(seconds_since "$started")
 wait $app_pid || fail "the program exited with an error"
 echo "CHIUDI queued during the film ended the program $elapsed s after the film's click"
 awk -v t="$elapsed" -v f="$film" 'BEGIN { exit !(t >= f) }' || fail "the program ended before the film could have finished"

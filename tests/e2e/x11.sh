@@ -32,13 +32,13 @@ echo "the still figure for 200 came after the opening curve"
 # A click on Curva Tridimensionale during the single pendulum film (18 pauses
 # of 10000 passes: 5.715 s) runs after the film, once: the curve's last frame
 # comes no sooner than the film's length after its click, and stays.
-film_start=$(date +%s.%N)
+film_start=$(now_ns)
 click_on cmdmovimento
 wait_for 30 bash -c "import -window root '$work/film.png' && [ \$('$probe' count '$work/film.png' $(area pendulum) ff0000) -gt 100 ]" ||
     fail "the pendulum is not on screen during its film"
 click_on cmdtarmonica
 wait_for 60 curve_shows turning 200 || fail "the curve did not play after the film, or did not end on its last frame"
-took=$(echo "$(date +%s.%N) - $film_start" | bc)
+took=$(seconds_since "$film_start")
 echo "the curve's last frame came $took s after the film's click"
 awk -v t="$took" 'BEGIN { exit !(t >= 5.7) }' || fail "the curve ran inside the film: it ended $took s after the film began"
 # Played once: the curve's last frame stays for longer than the curve takes.

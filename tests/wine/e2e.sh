@@ -61,14 +61,13 @@ type_period 200
 # appears once the film has ended, 18 x 10000 passes of 31.75 us = 5.715 s
 # after the click (each of its 18 frames held at least a refresh): run inside
 # the film, it would come sooner.
-film_start=$(date +%s.%N)
+film_start=$(now_ns)
 click_on cmdmovimento
 wait_for 30 bash -c "import -window root '$work/film.png' && [ \$('$probe' count '$work/film.png' $(area pendulum) ff0000) -gt 100 ]" \
     || fail "the pendulum is not on screen during its film"
 click_on Cmdpendolo
 wait_for 60 curve_shows still 200 || fail "the still curve did not follow the film"
-film_end=$(date +%s.%N)
-took=$(echo "$film_end - $film_start" | bc)
+took=$(seconds_since "$film_start")
 echo "the single pendulum and the still curve after it: $took s (the film's nominal time is 5.715 s)"
 awk -v t="$took" 'BEGIN { exit !(t >= 5.7) }' || fail "the still curve came $took s after the film's click: inside the film"
 
