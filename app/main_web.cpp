@@ -9,10 +9,13 @@
 #include "app/frmpendolo.h"
 #include "app/identity.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 
 #include <emscripten.h>
+
+#include <vector>
 
 namespace {
 
@@ -32,9 +35,21 @@ int main(int argc, char *argv[])
     // Widgets repaint through the platform's update requests; without a
     // delay of their own every frame of a film reaches the page at once.
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
-    auto *app = new QApplication(argc, argv);
+    // QApplication keeps argc and argv for as long as it lives, and here it
+    // outlives main: both are copied where they stay (the loader's own are on
+    // the stack of its call of main).
+    static int count = argc;
+    static std::vector<QByteArray> arguments(argv, argv + argc);
+    static std::vector<char *> pointers;
+    for (QByteArray &argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    auto *app = new QApplication(count, pointers.data());
     brovaci::setUpApplication();
     addBundledFaces();
+    // exec() would name the application as the root of what a screen reader
+    // reads; without it the page's "Enable Screen Reader" finds nothing.
+    QAccessible::setRootObject(app);
     // There is no event loop to leave in a page: the program ends there and
     // then, and the page's loader hears of it.
     // It ends from the browser's own call, once the handler of CHIUDI has

@@ -175,6 +175,58 @@ class Page:
             code = f'Digit{c}' if c.isdigit() else f'Key{c.upper()}' if c.isalpha() else ''
             self.key(c, code, ord(c.upper()), text=c)
 
+    # What a screen reader reads: Chromium's accessibility tree. Qt lays the
+    # controls out for it once its hidden "Enable Screen Reader" button has
+    # been pressed, which a screen reader's user does first.
+    def reader_nodes(self):
+        """(role, name, DOM node) of what the accessibility tree shows."""
+        return [(node.get('role', {}).get('value', ''), ' '.join(node.get('name', {}).get('value', '').split()),
+                 node.get('backendDOMNodeId'))
+                for node in self.cdp('Accessibility.getFullAXTree', {})['nodes'] if not node.get('ignored')]
+
+    def reader_press(self, role, name):
+        """Presses the node a screen reader knows by role and name, as it
+        presses it; false if there is none."""
+        for node_role, node_name, dom in self.reader_nodes():
+            if node_role == role and node_name == name and dom:
+                target = self.cdp('DOM.resolveNode', {'backendNodeId': dom})['object']['objectId']
+                self.cdp('Runtime.callFunctionOn',
+                         {'objectId': target, 'functionDeclaration': 'function () { this.click(); }'})
+                return True
+        return False
+
+    def enable_screen_reader(self):
+        """Presses Qt's button for screen readers; the tree, once it shows the controls."""
+        if not wait_until(lambda: self.reader_press('button', 'Enable Screen Reader'), 20, 0.2):
+            return []
+
+        def laid_out():
+            nodes = self.reader_nodes()
+            return nodes if any(role == 'button' and name != 'Enable Screen Reader' for role, name, _ in nodes) else []
+        return wait_until(laid_out, 20)
+
+    def reader_reads(self, control):
+        """What a screen reader reads for a control, once laid out: its role,
+        its name (a plain box's is the text inside it) and its value; None if
+        it finds no such control."""
+        found = self.cdp('Runtime.evaluate', {'expression': (
+            "document.querySelector('#qt-shadow-container').shadowRoot"
+            f".getElementById('QApplication.Frmpendolo.{control}')")})['result']
+        if 'objectId' not in found:
+            return None
+        nodes = self.cdp('Accessibility.getPartialAXTree', {'objectId': found['objectId']})['nodes']
+        node = next(n for n in nodes if n.get('backendDOMNodeId') == nodes[0].get('backendDOMNodeId'))
+        if node.get('ignored'):
+            return None
+
+        def read(n, key):
+            return ' '.join(str(n.get(key, {}).get('value', '')).split())
+        role, name = read(node, 'role'), read(node, 'name')
+        if role == 'generic' and not name:  # a plain box is read by the text in it
+            name = ' '.join(read(n, 'name') for n in nodes
+                            if n['nodeId'] in node.get('childIds', []) and read(n, 'role') == 'StaticText')
+        return role, name, read(node, 'value')
+
     def type_period(self, text):
         """Replaces the white box's number, as a person does: click, select all, type."""
         self.click_on('txtarmonica')

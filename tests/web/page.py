@@ -5,9 +5,9 @@ opening curve plays and ends on its last frame; the still curve for 200 and
 for 100, each pixel for pixel as the Linux build draws it; "abc" gives the red
 notice; the single-pendulum film lasts its nominal time, and a click on
 "Curva Statica" made during it runs after it; CHIUDI ends the program and the
-page says so. Then the page's own failures: a browser without WebAssembly,
-and a download that fails. Each waits on what the page shows, never on a
-fixed time.
+page says so. A screen reader finds the buttons and presses one. Then the
+page's own failures: a browser without WebAssembly, and a download that
+fails. Each waits on what the page shows, never on a fixed time.
     python3 page.py SITE SHOTPROBE"""
 import os
 import sys
@@ -89,6 +89,25 @@ def main(site, shotprobe):
         check(page.script('return !document.getElementById("again").hidden'), 'the page offers to start it again')
         errors = [m for m in page.console() if 'SEVERE' in m or 'Uncaught' in m or 'rror' in m]
         check(not errors, 'nothing went wrong in the console' + ''.join('\n     ' + e for e in errors))
+    finally:
+        page.close()
+
+    # A screen reader: Qt's hidden button for one lays the controls out for
+    # it, the page stays up, and "Curva Statica" pressed there draws the
+    # still curve.
+    page = browser.Page(address + 'index.html')
+    try:
+        wait_until(opening_ended, 60, 0.5)
+        nodes = page.enable_screen_reader()
+        buttons = {name for role, name, _ in nodes if role == 'button'}
+        wanted = {' '.join(c['text'].split()) for c in design.DESIGN['controls'] if c['kind'] == 'button'}
+        check(wanted <= buttons, 'a screen reader finds the eight buttons' +
+              ''.join(f'\n     missing: {name}' for name in sorted(wanted - buttons)))
+        check(page.reader_press('button', 'Curva Statica')
+              and wait_until(lambda: matches('still', '200', 'reader'), 20),
+              '"Curva Statica" pressed by a screen reader draws the still curve')
+        errors = [m for m in page.console() if 'Uncaught' in m or 'rror' in m]
+        check(not errors, 'the page stays up with a screen reader' + ''.join('\n     ' + e for e in errors))
     finally:
         page.close()
 
