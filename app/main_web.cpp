@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 
 #include <emscripten.h>
 
@@ -46,6 +47,10 @@ int main(int argc, char *argv[])
     pointers.push_back(nullptr);
     auto *app = new QApplication(count, pointers.data());
     brovaci::setUpApplication();
+    // The page's tab shows Brovaci's icon from the page itself, and the
+    // window has no title bar to show one; Qt would still scale it and encode
+    // it as a PNG for that title bar, a tenth of a second of the start.
+    QGuiApplication::setWindowIcon(QIcon());
     addBundledFaces();
     // exec() would name the application as the root of what a screen reader
     // reads; without it the page's "Enable Screen Reader" finds nothing.
