@@ -180,8 +180,7 @@ class Page:
     # been pressed, which a screen reader's user does first.
     def reader_nodes(self):
         """(role, name, DOM node) of what the accessibility tree shows."""
-        return [(node.get('role', {}).get('value', ''), ' '.join(node.get('name', {}).get('value', '').split()),
-                 node.get('backendDOMNodeId'))
+        return [(read(node, 'role'), read(node, 'name'), node.get('backendDOMNodeId'))
                 for node in self.cdp('Accessibility.getFullAXTree', {})['nodes'] if not node.get('ignored')]
 
     def reader_press(self, role, name):
@@ -218,9 +217,6 @@ class Page:
         node = next(n for n in nodes if n.get('backendDOMNodeId') == nodes[0].get('backendDOMNodeId'))
         if node.get('ignored'):
             return None
-
-        def read(n, key):
-            return ' '.join(str(n.get(key, {}).get('value', '')).split())
         role, name = read(node, 'role'), read(node, 'name')
         if role == 'generic' and not name:  # a plain box is read by the text in it
             name = ' '.join(read(n, 'name') for n in nodes
@@ -233,6 +229,11 @@ class Page:
         self.key('a', 'KeyA', 65, modifiers=2)  # Ctrl+A
         self.key('Backspace', 'Backspace', 8)
         self.type(text)
+
+
+def read(node, key):
+    """A property of a node of the accessibility tree, its blanks as a screen reader reads them."""
+    return ' '.join(str(node.get(key, {}).get('value', '')).split())
 
 
 def wait_until(condition, seconds, interval=0.1):
