@@ -74,13 +74,15 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-bui
                   dpkg-dev wine wine64 wixl msitools icoutils python3-pefile
                   fonts-wine zip unzip xvfb xauth xdotool imagemagick)
 
-# The parts of Qt that Brovaci and its tests never use, left out of the two Qt
-# builds made for it (Windows, the web): widgets and dialogs it does not
-# show, item views' extras, documents it does not write, calendars, time
-# zones and the MIME database. A quarter fewer files to compile, and a
-# smaller page. It keeps what the window shows and what Qt needs for it:
-# labels, buttons, line and text edits with their context menu, the scroll
-# bar, style sheets, the Windows and Fusion styles, and accessibility.
+# The parts of Qt that Brovaci never uses, left out of the Qt built for the
+# web page (scripts/web-qt): widgets and dialogs it does not show, item
+# views' extras, documents it does not write, calendars, time zones and the
+# MIME database. Fewer files to compile, and a smaller page. It keeps what
+# the window shows and what Qt needs for it: labels, buttons, line and text
+# edits with their context menu, the scroll bar, style sheets, the Fusion
+# style, and accessibility. Qt 6.4 for Windows does not build without them
+# (its removed_api.cpp includes every widget's header), so that one keeps
+# them.
 QT_UNUSED_FEATURES=(
     -DFEATURE_calendarwidget=OFF -DFEATURE_colordialog=OFF -DFEATURE_columnview=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_datetimeedit=OFF
