@@ -74,36 +74,6 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-bui
                   dpkg-dev wine wine64 wixl msitools icoutils python3-pefile
                   fonts-wine zip unzip xvfb xauth xdotool imagemagick)
 
-# The parts of Qt that Brovaci never uses, left out of the Qt built for the
-# web page (scripts/web-qt): widgets and dialogs it does not show, item
-# views' extras, documents it does not write, calendars, time zones and the
-# MIME database. Fewer files to compile, and a smaller page. It keeps what
-# the window shows and what Qt needs for it: labels, buttons, line and text
-# edits with their context menu, the scroll bar, style sheets, the Fusion
-# style, and accessibility. Qt 6.4 for Windows does not build without them
-# (its removed_api.cpp includes every widget's header), so that one keeps
-# them.
-QT_UNUSED_FEATURES=(
-    -DFEATURE_calendarwidget=OFF -DFEATURE_colordialog=OFF -DFEATURE_columnview=OFF
-    -DFEATURE_commandlinkbutton=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_datetimeedit=OFF
-    -DFEATURE_dial=OFF -DFEATURE_dockwidget=OFF -DFEATURE_errormessage=OFF -DFEATURE_filedialog=OFF
-    -DFEATURE_fontcombobox=OFF -DFEATURE_fontdialog=OFF -DFEATURE_graphicsview=OFF
-    -DFEATURE_graphicseffect=OFF -DFEATURE_inputdialog=OFF -DFEATURE_keysequenceedit=OFF
-    -DFEATURE_lcdnumber=OFF -DFEATURE_listwidget=OFF -DFEATURE_mdiarea=OFF
-    -DFEATURE_progressdialog=OFF -DFEATURE_splashscreen=OFF
-    -DFEATURE_splitter=OFF -DFEATURE_statusbar=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_tablewidget=OFF -DFEATURE_textbrowser=OFF -DFEATURE_toolbox=OFF
-    -DFEATURE_treewidget=OFF -DFEATURE_undoview=OFF -DFEATURE_wizard=OFF -DFEATURE_scroller=OFF
-    -DFEATURE_syntaxhighlighter=OFF -DFEATURE_pdf=OFF -DFEATURE_textodfwriter=OFF
-    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_movie=OFF
-    -DFEATURE_undocommand=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_mimetype=OFF
-    -DFEATURE_timezone=OFF -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF
-    -DFEATURE_filesystemmodel=OFF -DFEATURE_filesystemwatcher=OFF -DFEATURE_commandlineparser=OFF
-    -DFEATURE_transposeproxymodel=OFF -DFEATURE_concatenatetablesproxymodel=OFF
-    -DFEATURE_identityproxymodel=OFF -DFEATURE_itemmodeltester=OFF -DFEATURE_xmlstream=OFF
-    -DFEATURE_hijricalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_jalalicalendar=OFF
-)
-
 # Runs a long build in the background at the lowest priority, its output in
 # LOG; its process id is left in $background. Linux schedules each session as
 # one group, and a session of its own would get a full share whatever its
