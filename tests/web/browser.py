@@ -63,7 +63,7 @@ WATCH_CANVAS = r'''
 class Page:
     """One Chromium showing the page at ADDRESS."""
 
-    def __init__(self, address, watch=True, without_webassembly=False, blocked=()):
+    def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None):
         options = Options()
         self.profile = tempfile.TemporaryDirectory()
         # As root, without the network: the flags of a machine with no way out.
@@ -77,9 +77,13 @@ class Page:
         self.driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
         self.cdp('Emulation.setDeviceMetricsOverride',
                  {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
-        if blocked:
+        if blocked or throughput:
             self.cdp('Network.enable', {})
+        if blocked:
             self.cdp('Network.setBlockedURLs', {'urls': list(blocked)})
+        if throughput:  # bytes a second, as over a slow network
+            self.cdp('Network.emulateNetworkConditions',
+                     {'offline': False, 'latency': 20, 'downloadThroughput': throughput, 'uploadThroughput': throughput})
         if without_webassembly:  # as an old browser, or one where it is switched off
             self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete globalThis.WebAssembly;'})
         if watch:
@@ -122,6 +126,11 @@ class Page:
 
     def now(self):
         return self.script('return performance.now()')
+
+    def progress(self):
+        """What the loading page shows of the download: its bar, and the words below it."""
+        return self.script('return [document.getElementById("progress").value, '
+                           'document.getElementById("detail").textContent]')
 
     def message(self):
         return self.script('const m = document.getElementById("message"); '

@@ -7,9 +7,12 @@ notice; the single-pendulum film lasts its nominal time, and a click on
 "Curva Statica" made during it runs after it; CHIUDI ends the program and the
 page says so. A screen reader finds the buttons and presses one. Then the
 page's own failures: a browser without WebAssembly, and a download that
-fails. Each waits on what the page shows, never on a fixed time.
+fails; and its loading: the progress of a slow download, and a server that
+does not send .wasm as WebAssembly. Each waits on what the page shows, never
+on a fixed time.
     python3 page.py SITE SHOTPROBE"""
 import os
+import re
 import sys
 import tempfile
 
@@ -120,6 +123,27 @@ def main(site, shotprobe):
                   f'"{said}…" when {"the browser has no WebAssembly" if without else "the download fails"}')
         finally:
             page.close()
+
+    # Over a slow network the loading page shows how much has arrived, and
+    # the program starts once it is all there; so it does from a server that
+    # sends the program as plain bytes rather than as WebAssembly.
+    octets, octets_address = serve.start(site, wasm_type='application/octet-stream')
+    for where, throughput, what in ((address, 3_000_000, 'over a slow network'),
+                                    (octets_address, None, 'from a server that does not know .wasm')):
+        page = browser.Page(where + 'index.html', throughput=throughput)
+        try:
+            if throughput:
+                def part_arrived():
+                    bar, words = page.progress()
+                    counted = re.fullmatch(r'(\d+,\d) MB di (\d+,\d) MB', words)
+                    return words if 0 < bar < 1 and counted and counted[1] != counted[2] else None
+                seen = wait_until(part_arrived, 20, 0.05)
+                check(seen, f'the loading page shows the download\'s progress ({seen or "nothing"})')
+            check(wait_until(lambda: page.distinct('curve', 'p.curve.blue > 0') > 0, 60, 0.5),
+                  f'the program starts {what}')
+        finally:
+            page.close()
+    octets.shutdown()
     server.shutdown()
     print(f'{len(failures)} failed' if failures else 'all passed')
     return 1 if failures else 0
