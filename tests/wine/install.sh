@@ -46,7 +46,9 @@ runs_and_draws() { # EXE WHAT
     wine "$1" >"$work/app.log" 2>&1 &
     local pid=$!
     pids+=($pid)
-    wait_for 60 xdotool search --onlyvisible --name '^pendolo$' || fail "$2: no window"
+    wait_for 60 xdotool search --onlyvisible --name '^pendolo$' ||
+        fail "$2: no window ($(kill -0 "$pid" 2>/dev/null && echo "still running" || echo "it ended")); it printed:
+$(tail -n 20 "$work/app.log")"
     local win
     win=$(xdotool search --onlyvisible --name '^pendolo$' | head -n1)
     eval "$(xdotool getwindowgeometry --shell "$win")"
