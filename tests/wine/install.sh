@@ -99,7 +99,9 @@ mkdir -p "$work/newer" && (cd "$work/newer" && unzip -q "$zip")
 newer_folder=$(find "$work/newer" -mindepth 1 -maxdepth 1 -type d | head -n1)
 /usr/bin/python3 "$root/packaging/windows/msi.py" "$newer_folder" "$ico" 1.01 "$work/newer.msi" >"$work/newer-msi.log" 2>&1 \
     || fail "could not make a newer installer: $(tail -n 3 "$work/newer-msi.log")"
-wine msiexec /i "$work/newer.msi" /qn >"$work/upgrade.log" 2>&1 || fail "the newer version did not install"
+wine msiexec /i "$work/newer.msi" /qn /l*v "$(winepath -w "$work/upgrade-msi.log")" >"$work/upgrade.log" 2>&1 ||
+    fail "the newer version did not install (msiexec: $?): $(tail -n 5 "$work/upgrade.log")
+$(grep -a -e 'rror' -e 'Return value [^01]' "$work/upgrade-msi.log" 2>/dev/null | tail -n 15)"
 wineserver -w
 entries() { awk '/^\[/ { key = $0 } /"DisplayName"="Brovaci"/ && key ~ /CurrentVersion\\\\Uninstall\\\\/ { print key }' "$(registry)"; }
 [ "$(entries | wc -l)" -eq 1 ] && grep -q '"DisplayVersion"="1.01"' "$(registry)" \
