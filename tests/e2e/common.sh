@@ -31,8 +31,12 @@ fail() {
     exit 1
 }
 
+# The server must not reset when its last client leaves: the tests' own
+# short-lived clients (xdotool, import) come and go before the program has
+# connected, and a program that connects while the server resets is turned
+# away ("could not connect to display"), a few times in a hundred starts.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
@@ -99,5 +103,23 @@ start_app_x11() {
     "$1" >"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=($app_pid)
-    wait_for 30 xdotool search --onlyvisible --name '^pendolo$' || fail "no window"
+    # Until the window shows, or the program has ended without one.
+    wait_for 30 bash -c "xdotool search --onlyvisible --name '^pendolo\$' || ! kill -0 $app_pid" || true
+    if ! xdotool search --onlyvisible --name '^pendolo$' >/dev/null 2>&1; then
+        app_state
+        fail "no window: $state"
+    fi
+}
+# What became of the program, in $state: still running or how it ended, the
+# windows on the display, and what it printed.
+app_state() {
+    local status=0
+    if kill -0 "$app_pid" 2>/dev/null; then
+        state="the program is still running"
+    else
+        wait "$app_pid" 2>/dev/null || status=$?
+        state="the program ended with status $status"
+    fi
+    state+="; windows: $({ xdotool search --name . getwindowname %@ 2>/dev/null || true; } | tr '\n' '|')"
+    state+="; it printed: $(tail -c 2000 "$work/app.log" 2>/dev/null || true)"
 }

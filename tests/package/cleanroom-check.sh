@@ -21,7 +21,8 @@ wait_for() { # seconds command...
 chroot "$root" test -x /usr/bin/brovaci || fail "the package installed no /usr/bin/brovaci"
 files=$(chroot "$root" dpkg-query -L brovaci)
 
-chroot "$root" sh -c 'Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/tmp/xvfb.log 2>&1 & echo $!' >"$root/tmp/xvfb.pid"
+# -noreset: see start_xvfb in tests/e2e/common.sh.
+chroot "$root" sh -c 'Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>/tmp/display >/tmp/xvfb.log 2>&1 & echo $!' >"$root/tmp/xvfb.pid"
 wait_for 10 test -s "$root/tmp/display" || fail "Xvfb did not start in the root"
 pids+=("$(cat "$root/tmp/xvfb.pid")")
 export DISPLAY=":$(cat "$root/tmp/display")"
