@@ -67,8 +67,11 @@ $(tail -n 20 "$work/app.log")"
 # status keeps only the low byte of a code, 194 for 3010. Another code
 # is reported with what the log says, and the run is tried once more: wine's
 # msiexec has been seen to fail once in CI where the same step passes on every
-# rerun; a fault of the package fails both times, and the state checks that
-# follow see the result either way.
+# rerun. The likely cause is mended: each step ends every wine process, the
+# display's last clients, and Xvfb used to reset then and turn away whoever
+# connected next (see start_xvfb). The second try stays because it costs
+# nothing when all is well: a fault of the package fails both times, and the
+# state checks that follow see the result either way.
 silent_msiexec() { # NAME /i|/x MSI
     local name=$1 code=0 try
     for try in 1 2; do
