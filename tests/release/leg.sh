@@ -1,17 +1,35 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Brovaci authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Brovaci on another Debian release, from this machine: a fresh root of that
-# release is made with mmdebstrap from the archive the machine already uses
-# (the suite changed), the source goes in as an exported tree, and there the
-# README's own commands run: the suite (`scripts/test`, every
-# end-to-end test included) and `scripts/package` with that release's
-# lintian. The package comes out to dist/ and is installed, started and
-# purged in another fresh root of the same release. As root.
-#   tests/release/leg.sh SUITE        (trixie, say)
+# Brovaci in a fresh Debian root, from this machine: the root is made with
+# mmdebstrap from the archive the machine already uses (the suite changed),
+# and the source goes in as an exported tree. As root.
+#
+# Another release: there the README's own commands run: the suite
+# (`scripts/test`, every end-to-end test included) and `scripts/package` with
+# that release's lintian. The package comes out to dist/ and is installed,
+# started and purged in another fresh root of the same release.
+#   tests/release/leg.sh SUITE                          (trixie, say)
+#
+# The suite under the sanitizers, with nothing in the root but what
+# `scripts/test` installs there: what the sanitizers report then does not
+# depend on what else this machine has. --runs N runs the suite N times on
+# one build; --with PACKAGE installs PACKAGE, with its recommended packages,
+# beside them first, as a user's desktop has a browser.
+#   tests/release/leg.sh --sanitize [--runs N] [--with PACKAGE]... SUITE
 # BROVACI_KEEP_ROOT=1 keeps the root afterwards, and says where.
 set -euo pipefail
-suite=${1:?usage: leg.sh SUITE}
+sanitize=false runs=1 extra=()
+while [ $# -gt 1 ]; do
+    case "$1" in
+        --sanitize) sanitize=true ;;
+        --runs) runs=$2; shift ;;
+        --with) extra+=("$2"); shift ;;
+        *) break ;;
+    esac
+    shift
+done
+suite=${1:?usage: leg.sh [--sanitize [--runs N] [--with PACKAGE]...] SUITE}
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 source "$top/tests/package/fetcherror.sh"
@@ -43,6 +61,32 @@ if git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
     (cd "$top" && tar --exclude='./build*' --exclude='./dist' -cf - .)
 fi | tar -x -C "$work/root/src"
+
+if $sanitize; then
+    # The packages scripts/test installs, the ones named with --with, and the
+    # sanitize workflow (configure, build, the suite), then the suite again.
+    echo "== In $suite: the suite under the sanitizers, $runs time(s)${extra[*]:+, beside ${extra[*]}}"
+    status=0
+    "$here/inroot.sh" "$work/root" bash -c '
+        set -euo pipefail
+        cd /src && apt-get update -q >/dev/null
+        source scripts/deps.sh
+        need_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" >/dev/null
+        if [ $# -gt 0 ]; then
+            echo "installing $* with the packages they recommend"
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$@" >/dev/null
+        fi
+        export CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) CTEST_PARALLEL_LEVEL=$(nproc)
+        cmake --workflow --preset sanitize
+        echo "run 1 of '"$runs"' passed"
+        for run in $(seq 2 '"$runs"'); do
+            ctest --preset sanitize
+            echo "run $run of '"$runs"' passed"
+        done' sanitize "${extra[@]}" 2>&1 | tee "$work/leg.log" | sed -u "s/^/[$suite] /" || status=$?
+    [ "$status" -eq 0 ] || root_failed "$work/leg.log" "the suite under the sanitizers did not pass in $suite (above)"
+    echo "the sanitizers' leg passed in $suite in $(((SECONDS - started) / 60)) min"
+    exit 0
+fi
 
 echo "== In $suite: scripts/test, then scripts/package"
 status=0
