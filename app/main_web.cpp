@@ -5,7 +5,7 @@
 // layout reads. The browser runs the program's events: main returns once the
 // opening curve has played, and the application and its window live on for
 // as long as the page shows them. CHIUDI ends the program, and the page says
-// so (brovaci.html).
+// so (index.html, from packaging/web/index.html.in).
 #include "app/frmpendolo.h"
 #include "app/identity.h"
 

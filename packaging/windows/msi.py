@@ -1,11 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Brovaci authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the Windows installer of Brovaci with wixl, from the folder that
-deploy.sh gathered: a per-machine install under Program Files\\Brovaci, a
-Start-menu shortcut "Brovaci" with the program's icon, an entry in Apps &
-features with name, version, publisher and icon. A newer version replaces
-an older one; uninstalling removes every file, the shortcut and the one
-registry value the shortcut's component keeps.
+CMake installs (packaging/windows/CMakeLists.txt): a per-machine install
+under Program Files\\Brovaci, a Start-menu shortcut "Brovaci" with the
+program's icon, an entry in Apps & features with name, version, publisher
+and icon. A newer version replaces an older one; uninstalling removes every
+file, the shortcut and the one registry value the shortcut's component
+keeps.
     python3 msi.py FOLDER ICON VERSION OUT.msi"""
 import os
 import shutil
