@@ -19,7 +19,7 @@ check_release() {
     fi
     [ "${BROVACI_ANY_RELEASE:-}" = 1 ] && return 0
     echo "Brovaci's scripts install what they need on $SUPPORTED_RELEASES;" >&2
-    echo "this system is $pretty. See \"Building by hand\" in README.md for what" >&2
+    echo "this system is $pretty. See \"Building by hand\" in HACKING.md for what" >&2
     echo "it needs, or set BROVACI_ANY_RELEASE=1 to try these scripts anyway." >&2
     exit 1
 }
