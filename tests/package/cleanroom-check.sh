@@ -8,6 +8,10 @@
 #   cleanroom-check.sh ROOT SHOTPROBE
 set -euo pipefail
 root=$1 probe=$2
+# The design's places (tests/design.json): the window fills the screen from
+# its top-left corner, the reference point is (512, 384).
+eval "$(python3 "$(dirname "$0")/../design.py")"
+read -r curve_x curve_y curve_w curve_h <<<"$curve_area"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT
@@ -33,18 +37,15 @@ pids+=("$app")
 wait_for 15 xdotool search --onlyvisible --name '^pendolo$' \
     || fail "the window \"pendolo\" did not appear: $(cat "$root/tmp/brovaci.log")"
 ok "the installed program shows its window \"pendolo\""
-# The opening curve on the curve box, inside its border: the window fills the
-# screen from its top-left corner, the reference point is (512, 384).
-blue_curve() {
-    import -window root "$root/tmp/shot.png" \
-        && [ "$("$probe" count "$root/tmp/shot.png" 524 326 276 196 0000ff)" -gt 500 ]
-}
+# The opening curve on the curve box, inside its border.
+blue_pixels() { "$probe" count "$root/tmp/shot.png" "$curve_x" "$curve_y" "$curve_w" "$curve_h" 0000ff; }
+blue_curve() { import -window root "$root/tmp/shot.png" && [ "$(blue_pixels)" -gt 500 ]; }
 wait_for 10 blue_curve || fail "the opening curve did not draw"
-ok "the opening curve draws: $("$probe" count "$root/tmp/shot.png" 524 326 276 196 0000ff) blue pixels in the curve box"
+ok "the opening curve draws: $(blue_pixels) blue pixels in the curve box"
 
-sleep 3 # the rest of the curve
-xdotool mousemove 322 610 click 1 # CHIUDI
-wait_for 10 bash -c "! kill -0 $app 2>/dev/null" || fail "CHIUDI did not end the program"
+# A click made while the curve still plays waits for its end.
+xdotool mousemove "$cmdfine_x" "$cmdfine_y" click 1
+wait_for 30 bash -c "! kill -0 $app 2>/dev/null" || fail "CHIUDI did not end the program"
 ok "CHIUDI ends the program"
 
 chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get purge -y brovaci >/dev/null

@@ -52,11 +52,13 @@ $(tail -n 20 "$work/app.log")"
     local win
     win=$(xdotool search --onlyvisible --name '^pendolo$' | head -n1)
     eval "$(xdotool getwindowgeometry --shell "$win")"
-    wait_for 10 bash -c "import -window root '$work/shot.png' && [ \"\$('$probe' count '$work/shot.png' $((X + 524)) $((Y + 326)) 276 196 0000ff)\" -gt 500 ]" \
+    # The design's places (common.sh) in this window.
+    ox=$X oy=$Y
+    wait_for 10 bash -c "import -window root '$work/shot.png' && [ \"\$('$probe' count '$work/shot.png' $(area curve) 0000ff)\" -gt 500 ]" \
         || fail "$2: no opening curve"
-    sleep 3 # the curve ends
-    xdotool mousemove $((X + 322)) $((Y + 610)) click 1 # CHIUDI
-    wait_for 15 bash -c "! kill -0 $pid" || fail "$2: CHIUDI did not end it"
+    # A click made while the curve still plays waits for its end.
+    click_on cmdfine
+    wait_for 30 bash -c "! kill -0 $pid" || fail "$2: CHIUDI did not end it"
     wait "$pid" || fail "$2: it exited with an error"
     wineserver -w
     ok "$2: started, drew the opening curve, ended with CHIUDI"
