@@ -40,7 +40,7 @@ void afterScene(QWidget *control, std::function<void()> change)
 // A command button: pressing it clicks it.
 class AccessibleButton : public QAccessibleWidget {
 public:
-    explicit AccessibleButton(QWidget *button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit AccessibleButton(QWidget *button) : QAccessibleWidget(button, QAccessible::Button) { }
 
     QAccessible::State state() const override
     {
@@ -81,7 +81,7 @@ private:
 // The scroll bar: a value between its bounds.
 class AccessibleScrollBar : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit AccessibleScrollBar(QWidget *bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+    explicit AccessibleScrollBar(QWidget *bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) { }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -117,7 +117,7 @@ class AccessibleText : public QAccessibleWidget,
                        public QAccessibleTextInterface,
                        public QAccessibleEditableTextInterface {
 public:
-    explicit AccessibleText(QWidget *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit AccessibleText(QWidget *box) : QAccessibleWidget(box, QAccessible::EditableText) { }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -150,10 +150,7 @@ public:
     }
 
     // Reading
-    QString text(int start, int end) const override
-    {
-        return start > end ? QString() : all().mid(start, end - start);
-    }
+    QString text(int start, int end) const override { return start > end ? QString() : all().mid(start, end - start); }
     int characterCount() const override { return int(all().size()); }
     QString attributes(int offset, int *start, int *end) const override
     {

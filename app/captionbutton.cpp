@@ -45,7 +45,7 @@ int buttonCode(Qt::MouseButton button)
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
+           | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 } // namespace

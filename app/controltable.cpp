@@ -19,8 +19,7 @@ namespace brovaci {
 
 namespace {
 
-template <typename Widget, auto Member>
-QWidget *make(Frmpendolo &window)
+template<typename Widget, auto Member> QWidget *make(Frmpendolo &window)
 {
     return window.*Member = new Widget(&window);
 }

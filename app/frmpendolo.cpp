@@ -62,9 +62,8 @@ QFont noticeFace(QFont face, int drawingWidth)
 QFont sansSerif(int points, QFont::Weight weight)
 {
     QFont face(QStringLiteral("MS Sans Serif"), points, weight);
-    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans")});
+    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     face.setStyleHint(QFont::SansSerif);
     return face;
 }
@@ -132,9 +131,8 @@ void Frmpendolo::buildControls()
     // The graphical style: the button face is its own colour, dark red; the
     // caption keeps the system's button-text colour, and the focus is shown
     // as the platform style shows it on every button.
-    cmdfine->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: #c00000; border: 2px outset #e04040; }"
-        "QPushButton:pressed { border-style: inset; }"));
+    cmdfine->setStyleSheet(QStringLiteral("QPushButton { background-color: #c00000; border: 2px outset #e04040; }"
+                                          "QPushButton:pressed { border-style: inset; }"));
 
     Txtistru->setFont(sansSerif(18, QFont::Bold));
     QPalette panelColours = Txtistru->palette();
@@ -286,24 +284,63 @@ void Frmpendolo::Cmdcosafa_Click()
     });
 }
 
-void Frmpendolo::Cmdpendolo_Click() { m_runner.run([this] { scenes::Cmdpendolo_Click(*this); }); }
-void Frmpendolo::cmdtarmonica_Click() { m_runner.run([this] { scenes::cmdtarmonica_Click(*this); }); }
-void Frmpendolo::cmdmovimento_Click() { m_runner.run([this] { scenes::cmdmovimento_Click(*this); }); }
-void Frmpendolo::Cmddoppio_Click() { m_runner.run([this] { scenes::Cmddoppio_Click(*this); }); }
-void Frmpendolo::Cmdperde_Click() { m_runner.run([this] { scenes::Cmdperde_Click(*this); }); }
+void Frmpendolo::Cmdpendolo_Click()
+{
+    m_runner.run([this] { scenes::Cmdpendolo_Click(*this); });
+}
+void Frmpendolo::cmdtarmonica_Click()
+{
+    m_runner.run([this] { scenes::cmdtarmonica_Click(*this); });
+}
+void Frmpendolo::cmdmovimento_Click()
+{
+    m_runner.run([this] { scenes::cmdmovimento_Click(*this); });
+}
+void Frmpendolo::Cmddoppio_Click()
+{
+    m_runner.run([this] { scenes::Cmddoppio_Click(*this); });
+}
+void Frmpendolo::Cmdperde_Click()
+{
+    m_runner.run([this] { scenes::Cmdperde_Click(*this); });
+}
 
 void Frmpendolo::Cmdperde_MouseDown(int button, int shift, float x, float y)
 {
     m_runner.run([=, this] { scenes::Cmdperde_MouseDown(*this, button, shift, x, y); });
 }
 
-Surface &Frmpendolo::picture1() { return *Picture1; }
-Surface &Frmpendolo::picture2() { return *Picture2; }
-Surface &Frmpendolo::picture3() { return *Picture3; }
-QString Frmpendolo::periodText() const { return txtarmonica->text(); }
-void Frmpendolo::showPeriodBox() { txtarmonica->setVisible(true); }
-int Frmpendolo::scrollValue() const { return VScroll1->value(); }
-double Frmpendolo::screenWidthTwips() const { return screenTwips().width(); }
-void Frmpendolo::IdlePause(std::int16_t count) { m_pacer.IdlePause(count); }
+Surface &Frmpendolo::picture1()
+{
+    return *Picture1;
+}
+Surface &Frmpendolo::picture2()
+{
+    return *Picture2;
+}
+Surface &Frmpendolo::picture3()
+{
+    return *Picture3;
+}
+QString Frmpendolo::periodText() const
+{
+    return txtarmonica->text();
+}
+void Frmpendolo::showPeriodBox()
+{
+    txtarmonica->setVisible(true);
+}
+int Frmpendolo::scrollValue() const
+{
+    return VScroll1->value();
+}
+double Frmpendolo::screenWidthTwips() const
+{
+    return screenTwips().width();
+}
+void Frmpendolo::IdlePause(std::int16_t count)
+{
+    m_pacer.IdlePause(count);
+}
 
 } // namespace brovaci

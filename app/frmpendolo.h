@@ -41,7 +41,7 @@ public:
         QWidget *(*create)(Frmpendolo &); // makes the control into its member
         QRect twips;
         StartupPlace startup;
-        const char *text = nullptr;       // caption or initial text
+        const char *text = nullptr; // caption or initial text
         const char *toolTip = nullptr;
         const char *accessibleName = nullptr; // where the caption does not say it
     };

@@ -82,8 +82,8 @@ void HelpPanel::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();
     const bool inserts = !typed.isEmpty()
-        && (typed.at(0).isPrint() || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+                         && (typed.at(0).isPrint() || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (inserts && room() < typed.size()) {
         const int fits = std::max(0, room());
         if (fits > 0)
@@ -99,8 +99,7 @@ void HelpPanel::inputMethodEvent(QInputMethodEvent *event)
     const QString commit = event->commitString();
     if (!commit.isEmpty() && room() < commit.size()) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
-        cut.setCommitString(commit.left(std::max(0, room())), event->replacementStart(),
-                            event->replacementLength());
+        cut.setCommitString(commit.left(std::max(0, room())), event->replacementStart(), event->replacementLength());
         QPlainTextEdit::inputMethodEvent(&cut);
         return;
     }
@@ -125,7 +124,7 @@ bool HelpPanel::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::MouseButtonRelease) {
             auto *mouse = static_cast<QMouseEvent *>(event);
             const bool click = m_pressed && mouse->button() == Qt::LeftButton
-                && viewport()->rect().contains(mouse->position().toPoint());
+                               && viewport()->rect().contains(mouse->position().toPoint());
             m_pressed = false;
             if (click) {
                 // Let the text edit finish its own handling of the release first.

@@ -13,10 +13,10 @@
 namespace brovaci {
 
 struct StartupPlace {
-    int step = 0;       // start-up applies the places in this order, from 1
-    QRectF around;      // left and top from the reference point; width, height
+    int step = 0;                // start-up applies the places in this order, from 1
+    QRectF around;               // left and top from the reference point; width, height
     bool sizedByCaption = false; // the height follows the wrapped caption
-    bool shows = false; // made visible in the same step
+    bool shows = false;          // made visible in the same step
 };
 
 // The place in the window's pixels, and rounded to whole pixels for the widget.

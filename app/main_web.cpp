@@ -59,9 +59,8 @@ int main(int argc, char *argv[])
     // then, and the page's loader hears of it.
     // It ends from the browser's own call, once the handler of CHIUDI has
     // returned.
-    QObject::connect(app, &QCoreApplication::aboutToQuit, [] {
-        emscripten_async_call([](void *) { emscripten_force_exit(0); }, nullptr, 0);
-    });
+    QObject::connect(app, &QCoreApplication::aboutToQuit,
+                     [] { emscripten_async_call([](void *) { emscripten_force_exit(0); }, nullptr, 0); });
 
     auto *window = new brovaci::Frmpendolo;
     window->setWindowFlag(Qt::FramelessWindowHint);

@@ -8,6 +8,6 @@
 
 namespace brovaci {
 
-void reopenClosedStandardStreams() {}
+void reopenClosedStandardStreams() { }
 
 } // namespace brovaci

@@ -7,8 +7,7 @@
 
 namespace brovaci {
 
-WindowWatch::WindowWatch(const QWidget &window, std::function<void()> lost)
-    : m_window(window), m_lost(std::move(lost))
+WindowWatch::WindowWatch(const QWidget &window, std::function<void()> lost) : m_window(window), m_lost(std::move(lost))
 {
     if (auto *app = QCoreApplication::instance())
         app->installNativeEventFilter(this);

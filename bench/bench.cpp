@@ -91,8 +91,8 @@ struct Boxes {
     {
         const QRect places[] = {{10, 10, 250, 140}, {300, 10, 250, 90}, {600, 10, 280, 200}};
         for (int i = 0; i < 3; ++i) {
-            boxes[i] = new PictureBox(presenter, Black, i == 2 ? PictureBox::Border::Sunken : PictureBox::Border::None,
-                                      &top);
+            boxes[i] =
+                new PictureBox(presenter, Black, i == 2 ? PictureBox::Border::Sunken : PictureBox::Border::None, &top);
             boxes[i]->setGeometry(places[i]);
         }
         top.resize(1000, 300);
@@ -135,10 +135,7 @@ public:
     QImage image;
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter(this).drawImage(0, 0, image);
-    }
+    void paintEvent(QPaintEvent *) override { QPainter(this).drawImage(0, 0, image); }
 };
 
 struct Bare {
@@ -179,10 +176,11 @@ void bareFrame(const Frame &frame, Bare &bare)
         const QColor colour = QColor::fromRgb(toRgb(op.colour));
         switch (op.kind) {
         case OpKind::Cls: p.fillRect(bare.views[i]->image.rect(), Qt::black); break;
-        case OpKind::PSet:
-            p.fillRect(QRect(int(std::floor(op.a)) - 1, int(std::floor(op.b)) - 1, 3, 3), colour);
+        case OpKind::PSet: p.fillRect(QRect(int(std::floor(op.a)) - 1, int(std::floor(op.b)) - 1, 3, 3), colour); break;
+        case OpKind::Line:
+            p.setPen(QPen(colour, 3));
+            p.drawLine(QLineF(op.a, op.b, op.c, op.d));
             break;
-        case OpKind::Line: p.setPen(QPen(colour, 3)); p.drawLine(QLineF(op.a, op.b, op.c, op.d)); break;
         case OpKind::Circle: {
             const double q = std::fabs(op.d), r = op.c;
             p.setPen(QPen(colour, 3));
@@ -299,7 +297,8 @@ int startupChild(long long parentStart)
     w.windowHandle()->installEventFilter(&watch);
     curveBox->installEventFilter(&watch);
     w.Form_Load();
-    std::printf("%lld %lld\n", exposedAt ? exposedAt - parentStart : -1, firstFrameAt ? firstFrameAt - parentStart : -1);
+    std::printf("%lld %lld\n", exposedAt ? exposedAt - parentStart : -1,
+                firstFrameAt ? firstFrameAt - parentStart : -1);
     return 0;
 }
 
@@ -362,7 +361,11 @@ int repeatedScenesChild()
         {"double-pendulum", [&] { w.Cmddoppio_Click(); }},
         {"damped-pendulums", [&] { w.Cmdperde_Click(); }},
         {"freeze-frame", [&] { w.Cmdperde_MouseDown(2, 0, 5, 5); }},
-        {"notice", [&] { box->setText("12abc"); w.Cmdpendolo_Click(); }},
+        {"notice",
+         [&] {
+             box->setText("12abc");
+             w.Cmdpendolo_Click();
+         }},
     };
     for (const auto &[name, play] : scenes) {
         play();
@@ -485,7 +488,8 @@ int main(int argc, char *argv[])
         const double bare = collector.milliseconds[std::string("frame/") + film.name + "/bare"];
         const double ratio = ours / bare;
         rows.push_back({std::string("one frame, ") + film.name + ": ours / bare",
-                        format("%.3f / %.3f ms = %.2f", ours, bare, ratio), "<= 1.00", ratio <= 1.00 ? "met" : "NOT MET"});
+                        format("%.3f / %.3f ms = %.2f", ours, bare, ratio), "<= 1.00",
+                        ratio <= 1.00 ? "met" : "NOT MET"});
     }
     const double still = collector.milliseconds["still curve/drawn and presented"];
     rows.push_back({"still curve, 6281 points, drawn and presented", format("%.2f ms", still), "< 3 ms",
@@ -511,10 +515,14 @@ int main(int argc, char *argv[])
             QThread::msleep(50); // whatever was last on screen has had its refresh
             const double cpu0 = bench::cpuSeconds();
             const auto t0 = std::chrono::steady_clock::now();
-            if (film.scene == scenes::cmdtarmonica_Click) w.cmdtarmonica_Click();
-            if (film.scene == scenes::cmdmovimento_Click) w.cmdmovimento_Click();
-            if (film.scene == scenes::Cmddoppio_Click) w.Cmddoppio_Click();
-            if (film.scene == scenes::Cmdperde_Click) w.Cmdperde_Click();
+            if (film.scene == scenes::cmdtarmonica_Click)
+                w.cmdtarmonica_Click();
+            if (film.scene == scenes::cmdmovimento_Click)
+                w.cmdmovimento_Click();
+            if (film.scene == scenes::Cmddoppio_Click)
+                w.Cmddoppio_Click();
+            if (film.scene == scenes::Cmdperde_Click)
+                w.Cmdperde_Click();
             const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
             const double cpu = bench::cpuSeconds() - cpu0;
             const double off = 100 * (wall - nominal) / nominal;
@@ -536,8 +544,8 @@ int main(int argc, char *argv[])
         const long long start = bench::monotonicNanoseconds();
         const auto child = bench::runSelf(self, {"--startup", std::to_string(start)});
         long long exposed = -1, first = -1;
-        if (child.exitCode == 0 && std::sscanf(child.output.c_str(), "%lld %lld", &exposed, &first) == 2
-            && exposed > 0 && first > 0) {
+        if (child.exitCode == 0 && std::sscanf(child.output.c_str(), "%lld %lld", &exposed, &first) == 2 && exposed > 0
+            && first > 0) {
             exposedMs = std::min(exposedMs, exposed / 1e6);
             firstFrameMs = std::min(firstFrameMs, first / 1e6);
         }
@@ -552,11 +560,13 @@ int main(int argc, char *argv[])
 
     const auto panel = bench::runSelf(self, {"--help-panel"});
     long long afterFirst = 0, afterMore = 0;
-    const bool measured = panel.exitCode == 0 && std::sscanf(panel.output.c_str(), "%lld %lld", &afterFirst, &afterMore) == 2;
+    const bool measured =
+        panel.exitCode == 0 && std::sscanf(panel.output.c_str(), "%lld %lld", &afterFirst, &afterMore) == 2;
     const double growthMiB = (afterMore - afterFirst) / 1024.0;
     rows.push_back({"help panel: resident growth over 10,000 switches, after the first 1,000",
-                    measured ? format("%+.2f MiB (%.1f to %.1f MiB)", growthMiB, afterFirst / 1024.0, afterMore / 1024.0)
-                             : std::string("not measured"),
+                    measured
+                        ? format("%+.2f MiB (%.1f to %.1f MiB)", growthMiB, afterFirst / 1024.0, afterMore / 1024.0)
+                        : std::string("not measured"),
                     "< 1 MiB", measured && growthMiB < 1 ? "met" : "NOT MET"});
 
     const auto repeated = bench::runSelf(self, {"--repeated-scenes"});

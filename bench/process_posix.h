@@ -12,7 +12,7 @@ namespace brovaci::bench {
 
 struct ChildRun {
     int exitCode = -1;
-    std::string output;      // what the child printed
+    std::string output; // what the child printed
     long long peakResidentKiB = 0;
 };
 

@@ -74,8 +74,8 @@ void Presenter::present()
     for (const QPointer<PictureBox> &box : std::as_const(waiting))
         if (!box->updateChanged())
             shown(*frameOf(box)); // its pixels did not change: nothing to paint
-    const auto timeout = m_stalled ? std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5))
-                                   : Clock::duration(PaintTimeout);
+    const auto timeout =
+        m_stalled ? std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5)) : Clock::duration(PaintTimeout);
     const auto deadline = m_clock.now() + timeout;
     for (;;) {
         waiting.erase(std::remove_if(waiting.begin(), waiting.end(), gone), waiting.end());

@@ -38,8 +38,7 @@ public:
 
     explicit Presenter(std::chrono::nanoseconds refresh = intervalForRate(60), FrameClock &clock = steadyClock())
         : m_refresh(refresh), m_clock(clock)
-    {
-    }
+    { }
     ~Presenter() override;
     Presenter(const Presenter &) = delete;
     Presenter &operator=(const Presenter &) = delete;
@@ -65,8 +64,8 @@ public:
 
 private:
     struct Frame {
-        bool dirty = false;       // changed since last shown
-        bool wiped = false;       // cleared since last shown
+        bool dirty = false;          // changed since last shown
+        bool wiped = false;          // cleared since last shown
         bool unshownDrawing = false; // drawn on since the last clear, not shown
         Clock::time_point shownAt;
         std::int64_t shownBeforeDisplayFrame = -1; // the display's frame count when shown

@@ -13,7 +13,7 @@ namespace brovaci {
 
 class ConversionFailure : public RunTimeFailure {
 public:
-    ConversionFailure() : RunTimeFailure("text is not a number") {}
+    ConversionFailure() : RunTimeFailure("text is not a number") { }
 };
 
 // The whole text, blanks around it allowed, as a number in the given locale's

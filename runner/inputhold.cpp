@@ -20,12 +20,9 @@ bool isInput(const QObject *watched, QEvent::Type type)
     case QEvent::MouseMove:
     case QEvent::Wheel:
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return watched->isWindowType();
-    case QEvent::InputMethod:
-        return true;
-    default:
-        return false;
+    case QEvent::KeyRelease: return watched->isWindowType();
+    case QEvent::InputMethod: return true;
+    default: return false;
     }
 }
 
@@ -40,10 +37,8 @@ bool isTouchOrPen(QEvent::Type type)
     case QEvent::TouchCancel:
     case QEvent::TabletPress:
     case QEvent::TabletMove:
-    case QEvent::TabletRelease:
-        return true;
-    default:
-        return false;
+    case QEvent::TabletRelease: return true;
+    default: return false;
     }
 }
 

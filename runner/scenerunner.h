@@ -24,7 +24,7 @@ class FrameSink;
 class SceneRunner {
 public:
     // frames shows what each handler drew before the next one starts.
-    explicit SceneRunner(FrameSink &frames) : m_frames(frames) {}
+    explicit SceneRunner(FrameSink &frames) : m_frames(frames) { }
 
     // Runs the action now when nothing runs, otherwise after what runs.
     void run(std::function<void()> action);

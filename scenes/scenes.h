@@ -16,11 +16,11 @@ class Stage;
 
 namespace scenes {
 
-void Cmdpendolo_Click(Stage &stage);    // still figure
-void cmdtarmonica_Click(Stage &stage);  // turning three-dimensional figure
-void cmdmovimento_Click(Stage &stage);  // single pendulum on the sliding sheet
-void Cmddoppio_Click(Stage &stage);     // double pendulum with its swinging board
-void Cmdperde_Click(Stage &stage);      // damped pendulums
+void Cmdpendolo_Click(Stage &stage);   // still figure
+void cmdtarmonica_Click(Stage &stage); // turning three-dimensional figure
+void cmdmovimento_Click(Stage &stage); // single pendulum on the sliding sheet
+void Cmddoppio_Click(Stage &stage);    // double pendulum with its swinging board
+void Cmdperde_Click(Stage &stage);     // damped pendulums
 // The codes of a mouse-down event's button.
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 // Only the right button draws the still damped figure.

@@ -20,9 +20,9 @@ public:
     virtual Surface &picture2() = 0;
     virtual Surface &picture3() = 0;
 
-    virtual QString periodText() const = 0;  // txtarmonica's text
-    virtual void showPeriodBox() = 0;        // txtarmonica made visible
-    virtual int scrollValue() const = 0;     // VScroll1's value
+    virtual QString periodText() const = 0; // txtarmonica's text
+    virtual void showPeriodBox() = 0;       // txtarmonica made visible
+    virtual int scrollValue() const = 0;    // VScroll1's value
     virtual double screenWidthTwips() const = 0;
 
     virtual void IdlePause(std::int16_t count) = 0;

@@ -86,8 +86,7 @@ bool clipSegment(double &x1, double &y1, double &x2, double &y2, const QRectF &r
 
 } // namespace
 
-Canvas::Canvas(Colour backColour, qreal devicePixelRatio)
-    : m_ratio(devicePixelRatio), m_backColour(backColour)
+Canvas::Canvas(Colour backColour, qreal devicePixelRatio) : m_ratio(devicePixelRatio), m_backColour(backColour)
 {
     rebuild();
 }
@@ -130,8 +129,7 @@ QPainter &Canvas::painter(Colour colour)
 void Canvas::rebuild()
 {
     endPainting();
-    const QSize device(std::max(1, qRound(m_size.width() * m_ratio)),
-                       std::max(1, qRound(m_size.height() * m_ratio)));
+    const QSize device(std::max(1, qRound(m_size.width() * m_ratio)), std::max(1, qRound(m_size.height() * m_ratio)));
     QImage fresh(device, QImage::Format_RGB32);
     fresh.fill(toRgb(m_backColour));
     fresh.setDevicePixelRatio(m_ratio);
@@ -220,10 +218,10 @@ void Canvas::PSet(double x, double y, Colour colour)
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
         std::fill(line + left, line + right, rgb);
     }
-    const QRect dot = m_ratio == 1.0 ? QRect(left, top, right - left, bottom - top)
-                                     : QRectF(left / m_ratio, top / m_ratio, (right - left) / m_ratio,
-                                              (bottom - top) / m_ratio)
-                                           .toAlignedRect();
+    const QRect dot =
+        m_ratio == 1.0
+            ? QRect(left, top, right - left, bottom - top)
+            : QRectF(left / m_ratio, top / m_ratio, (right - left) / m_ratio, (bottom - top) / m_ratio).toAlignedRect();
     m_inked |= dot;
     m_changed |= dot;
 }
@@ -281,8 +279,8 @@ void Canvas::sampleEllipse(double cx, double cy, double rx, double ry, Colour co
             const double u = (px - cx) / rx, v = (py - cy) / ry;
             return std::hypot(u, v) < deep;
         };
-        if (inside(area.left(), area.top()) && inside(area.right(), area.top())
-            && inside(area.left(), area.bottom()) && inside(area.right(), area.bottom()))
+        if (inside(area.left(), area.top()) && inside(area.right(), area.top()) && inside(area.left(), area.bottom())
+            && inside(area.right(), area.bottom()))
             return;
     }
     // The half-width of the ellipse at distances a and b from its two ends
@@ -315,19 +313,21 @@ void Canvas::sampleEllipse(double cx, double cy, double rx, double ry, Colour co
     const double rxSafe = std::max(rx, std::numeric_limits<double>::min());
     const double rySafe = std::max(ry, std::numeric_limits<double>::min());
     // Along x: the upper and the lower half.
-    follow(true, std::max(area.left(), cx - rx), std::min(area.right(), cx + rx), [&](double px, double *xs, double *ys) {
-        const double h = across((px - cx) + rx, rx - (px - cx), rxSafe) * ry;
-        xs[0] = xs[1] = px;
-        ys[0] = cy - h;
-        ys[1] = cy + h;
-    });
+    follow(true, std::max(area.left(), cx - rx), std::min(area.right(), cx + rx),
+           [&](double px, double *xs, double *ys) {
+               const double h = across((px - cx) + rx, rx - (px - cx), rxSafe) * ry;
+               xs[0] = xs[1] = px;
+               ys[0] = cy - h;
+               ys[1] = cy + h;
+           });
     // Along y: the left and the right half.
-    follow(false, std::max(area.top(), cy - ry), std::min(area.bottom(), cy + ry), [&](double py, double *xs, double *ys) {
-        const double w = across((py - cy) + ry, ry - (py - cy), rySafe) * rx;
-        ys[0] = ys[1] = py;
-        xs[0] = cx - w;
-        xs[1] = cx + w;
-    });
+    follow(false, std::max(area.top(), cy - ry), std::min(area.bottom(), cy + ry),
+           [&](double py, double *xs, double *ys) {
+               const double w = across((py - cy) + ry, ry - (py - cy), rySafe) * rx;
+               ys[0] = ys[1] = py;
+               xs[0] = cx - w;
+               xs[1] = cx + w;
+           });
 }
 
 void Canvas::Print(const QString &text)

@@ -19,7 +19,7 @@ public:
 
 class Overflow : public RunTimeFailure {
 public:
-    Overflow() : RunTimeFailure("arithmetic overflow") {}
+    Overflow() : RunTimeFailure("arithmetic overflow") { }
 };
 
 // Rounds a computed coordinate to single precision for a drawing call. A
@@ -36,8 +36,7 @@ inline float single(double value)
 inline std::int16_t multiply16(std::int16_t a, std::int16_t b)
 {
     const std::int32_t product = std::int32_t(a) * std::int32_t(b);
-    if (product > std::numeric_limits<std::int16_t>::max()
-        || product < std::numeric_limits<std::int16_t>::min())
+    if (product > std::numeric_limits<std::int16_t>::max() || product < std::numeric_limits<std::int16_t>::min())
         throw Overflow();
     return static_cast<std::int16_t>(product);
 }

@@ -26,7 +26,7 @@ public:
     virtual std::int64_t displayFrames() { return -1; }
     // Returns once the display has taken its next frame; at once where
     // displayFrames() is -1.
-    virtual void awaitDisplayFrame() {}
+    virtual void awaitDisplayFrame() { }
     // The longest a pause sleeps before it processes events again. Where the
     // platform runs the program's events itself while it sleeps (a browser
     // does), a pause sleeps to its end in one go.

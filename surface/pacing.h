@@ -19,7 +19,7 @@ namespace brovaci {
 // Thrown out of a frame boundary when the program is ending under a running
 // scene (its window is gone): the scene stops where it stands. It is not a
 // run-time failure of the scene, so no scene catches it.
-struct SceneAbandoned {};
+struct SceneAbandoned { };
 
 // Where a pause sends the frame drawn so far, and how it waits. Both may
 // throw SceneAbandoned.
@@ -39,8 +39,7 @@ public:
     explicit Pacer(FrameSink *sink = nullptr, std::chrono::nanoseconds pass = DefaultPass,
                    FrameClock &clock = steadyClock())
         : m_sink(sink), m_pass(pass), m_clock(clock)
-    {
-    }
+    { }
 
     // n passes from 1 to n; a count below 1 gives no pass and returns at once.
     void IdlePause(std::int16_t count);

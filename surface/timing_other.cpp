@@ -16,14 +16,23 @@ void platformSleep(Clock::duration duration)
     std::this_thread::sleep_for(duration);
 }
 
-bool raiseTimerResolution() { return false; }
-void restoreTimerResolution() {}
+bool raiseTimerResolution()
+{
+    return false;
+}
+void restoreTimerResolution() { }
 
 // The display says nothing of its frames here: the presenter holds each
 // for the refresh interval.
-std::int64_t displayFrames() { return -1; }
-void awaitDisplayFrame() {}
-Clock::duration idleSlice() { return std::chrono::milliseconds(1); }
+std::int64_t displayFrames()
+{
+    return -1;
+}
+void awaitDisplayFrame() { }
+Clock::duration idleSlice()
+{
+    return std::chrono::milliseconds(1);
+}
 
 } // namespace detail
 

@@ -85,8 +85,11 @@ void platformSleep(Clock::duration duration)
 }
 
 // The browser's timers are as fine as they get.
-bool raiseTimerResolution() { return false; }
-void restoreTimerResolution() {}
+bool raiseTimerResolution()
+{
+    return false;
+}
+void restoreTimerResolution() { }
 
 std::int64_t displayFrames()
 {

@@ -28,8 +28,8 @@ namespace {
 // system has no high-resolution timers.
 HANDLE highResolutionTimer()
 {
-    static const HANDLE timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                                       TIMER_ALL_ACCESS);
+    static const HANDLE timer =
+        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     return timer;
 }
 
@@ -43,7 +43,8 @@ void platformSleep(Clock::duration duration)
     const auto until = Clock::now() + duration;
     if (const HANDLE timer = highResolutionTimer()) {
         LARGE_INTEGER due;
-        due.QuadPart = -static_cast<LONGLONG>(duration_cast<nanoseconds>(duration).count() / 100); // relative, in 100 ns
+        due.QuadPart =
+            -static_cast<LONGLONG>(duration_cast<nanoseconds>(duration).count() / 100); // relative, in 100 ns
         if (due.QuadPart < 0 && SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
             WaitForSingleObject(timer, INFINITE);
             return;
@@ -70,9 +71,15 @@ void restoreTimerResolution()
 
 // The display says nothing of its frames here: the presenter holds each
 // for the refresh interval.
-std::int64_t displayFrames() { return -1; }
-void awaitDisplayFrame() {}
-Clock::duration idleSlice() { return std::chrono::milliseconds(1); }
+std::int64_t displayFrames()
+{
+    return -1;
+}
+void awaitDisplayFrame() { }
+Clock::duration idleSlice()
+{
+    return std::chrono::milliseconds(1);
+}
 
 } // namespace detail
 

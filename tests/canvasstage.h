@@ -30,17 +30,16 @@ public:
 
 // A stage of three surfaces of one kind, the window's as start-up leaves
 // it: the scroll bar at its top, on a 1024-pixel screen, with no pauses.
-template <typename Picture>
-class StageOf : public Stage {
+template<typename Picture> class StageOf : public Stage {
 public:
     Surface &picture1() override { return p1; }
     Surface &picture2() override { return p2; }
     Surface &picture3() override { return p3; }
     QString periodText() const override { return text; }
-    void showPeriodBox() override {}
+    void showPeriodBox() override { }
     int scrollValue() const override { return 10; }
     double screenWidthTwips() const override { return 15360; }
-    void IdlePause(std::int16_t) override {}
+    void IdlePause(std::int16_t) override { }
 
     QString text = QStringLiteral("200");
     Picture p1, p2, p3;

@@ -31,7 +31,8 @@ inline QList<DesignControl> designControls()
     if (!file.open(QIODevice::ReadOnly))
         qFatal("design.json is not among the test's resources");
     QList<DesignControl> controls;
-    for (const QJsonValue &value : QJsonDocument::fromJson(file.readAll()).object()[QLatin1String("controls")].toArray()) {
+    for (const QJsonValue &value :
+         QJsonDocument::fromJson(file.readAll()).object()[QLatin1String("controls")].toArray()) {
         const QJsonObject c = value.toObject();
         const QJsonArray p = c[QLatin1String("place")].toArray();
         const QString text = c[QLatin1String("text")].toString();

@@ -34,7 +34,7 @@ private:
 // interval, and the program's events run while it sleeps.
 class DisplayClock : public ManualClock {
 public:
-    explicit DisplayClock(Clock::duration interval) : m_interval(interval) {}
+    explicit DisplayClock(Clock::duration interval) : m_interval(interval) { }
     std::int64_t displayFrames() override { return since(m_start) / m_interval; }
     void awaitDisplayFrame() override
     {

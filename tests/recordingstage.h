@@ -19,8 +19,7 @@ struct Op {
     Op(int surface, OpKind kind, float a = 0, float b = 0, float c = 0, float d = 0, Colour colour = 0,
        QString text = {})
         : surface(surface), kind(kind), a(a), b(b), c(c), d(d), colour(colour), text(std::move(text))
-    {
-    }
+    { }
     int surface; // 1, 2, 3 for the picture boxes; 0 for a pause
     OpKind kind;
     float a, b, c, d;
@@ -32,7 +31,7 @@ class RecordingStage;
 
 class RecordingSurface : public Surface {
 public:
-    RecordingSurface(RecordingStage &stage, int id) : m_stage(stage), m_id(id) {}
+    RecordingSurface(RecordingStage &stage, int id) : m_stage(stage), m_id(id) { }
 
     void Cls() override { add({m_id, OpKind::Cls}); }
     void PSet(float x, float y, Colour c) override { add({m_id, OpKind::PSet, x, y, 0, 0, c}); }
@@ -40,10 +39,7 @@ public:
     {
         add({m_id, OpKind::Line, x1, y1, x2, y2, c});
     }
-    void Circle(float x, float y, float r, float q, Colour c) override
-    {
-        add({m_id, OpKind::Circle, x, y, r, q, c});
-    }
+    void Circle(float x, float y, float r, float q, Colour c) override { add({m_id, OpKind::Circle, x, y, r, q, c}); }
     void Print(const QString &text) override { add({m_id, OpKind::Print, 0, 0, 0, 0, 0, text}); }
     void setForeColor(Colour c) override { add({m_id, OpKind::ForeColor, 0, 0, 0, 0, c}); }
     void setFontSize(int points) override { add({m_id, OpKind::FontSize, float(points)}); }

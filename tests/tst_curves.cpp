@@ -29,14 +29,17 @@ private slots:
 
 // Whether every point lies where the design's formula puts it, for the i-th
 // value of the sweep (start + i * step, free of the scene's repeated addition).
-template <typename Formula>
-static bool onTheCurve(const std::vector<Op> &points, Formula where, QString *why)
+template<typename Formula> static bool onTheCurve(const std::vector<Op> &points, Formula where, QString *why)
 {
     for (size_t i = 0; i < points.size(); ++i) {
         const QPointF expected = where(i);
         if (std::fabs(points[i].a - expected.x()) > 1e-3 || std::fabs(points[i].b - expected.y()) > 1e-3) {
             *why = QStringLiteral("point %1 at %2, %3 instead of %4, %5")
-                       .arg(i).arg(points[i].a).arg(points[i].b).arg(expected.x()).arg(expected.y());
+                       .arg(i)
+                       .arg(points[i].a)
+                       .arg(points[i].b)
+                       .arg(expected.x())
+                       .arg(expected.y());
             return false;
         }
     }
@@ -57,10 +60,14 @@ void TestCurves::staticCurve()
     QCOMPARE(qsizetype(stage.log.size()), 3 + 6281);
     // (125 + 65 cos(100 t), 125 + 65 sin(200 t)), t = -3.14, -3.139, ... 3.14.
     QString why;
-    QVERIFY2(onTheCurve(points, [](size_t i) {
-        const double t = -3.14 + double(i) * 0.001;
-        return QPointF(125 + 65 * std::cos(100 * t), 125 + 65 * std::sin(200 * t));
-    }, &why), qPrintable(why));
+    QVERIFY2(onTheCurve(
+                 points,
+                 [](size_t i) {
+                     const double t = -3.14 + double(i) * 0.001;
+                     return QPointF(125 + 65 * std::cos(100 * t), 125 + 65 * std::sin(200 * t));
+                 },
+                 &why),
+             qPrintable(why));
     for (const Op &p : points)
         QCOMPARE(p.colour, Colour(0x00FF0000));
     QCOMPARE(stage.passes, 0);
@@ -72,10 +79,14 @@ void TestCurves::staticShapes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shape");
-    QTest::addRow("circle-100") << "100" << "circle";
-    QTest::addRow("row-0") << "0" << "row";
-    QTest::addRow("eight-200") << "200" << "eight";
-    QTest::addRow("mirror-minus-200") << "-200" << "mirror";
+    QTest::addRow("circle-100") << "100"
+                                << "circle";
+    QTest::addRow("row-0") << "0"
+                           << "row";
+    QTest::addRow("eight-200") << "200"
+                               << "eight";
+    QTest::addRow("mirror-minus-200") << "-200"
+                                      << "mirror";
 }
 
 void TestCurves::staticShapes()
@@ -108,7 +119,8 @@ void TestCurves::staticShapes()
                     ++count;
                 }
             QVERIFY2(count > 3000 - 100 && top < 61 && bottom > 189,
-                     qPrintable(QStringLiteral("lobe %1: %2 points from %3 to %4").arg(side).arg(count).arg(top).arg(bottom)));
+                     qPrintable(
+                         QStringLiteral("lobe %1: %2 points from %3 to %4").arg(side).arg(count).arg(top).arg(bottom)));
         }
         bool nearCentre = false;
         for (const Op &p : points)
@@ -169,10 +181,15 @@ void TestCurves::threeDimensional()
     // with k = -3.14 + 0.08 f and t = -3.14 + 0.01 i.
     const auto points = stage.ops(OpKind::PSet, 3);
     QString why;
-    QVERIFY2(onTheCurve(points, [](size_t n) {
-        const double k = -3.14 + double(n / 629) * 0.08, t = -3.14 + double(n % 629) * 0.01;
-        return QPointF(125 + 75 * std::sin(1.0) * std::cos(100 * t), 125 + 110 * std::cos(1.0) * std::sin(k + 200 * t));
-    }, &why), qPrintable(why));
+    QVERIFY2(onTheCurve(
+                 points,
+                 [](size_t n) {
+                     const double k = -3.14 + double(n / 629) * 0.08, t = -3.14 + double(n % 629) * 0.01;
+                     return QPointF(125 + 75 * std::sin(1.0) * std::cos(100 * t),
+                                    125 + 110 * std::cos(1.0) * std::sin(k + 200 * t));
+                 },
+                 &why),
+             qPrintable(why));
 }
 
 void TestCurves::failures_data()

@@ -35,7 +35,10 @@ private slots:
 
 namespace {
 
-void rightPress(Stage &stage) { scenes::Cmdperde_MouseDown(stage, 2, 0, 10, 10); }
+void rightPress(Stage &stage)
+{
+    scenes::Cmdperde_MouseDown(stage, 2, 0, 10, 10);
+}
 
 QImage reference(void (*scene)(Stage &))
 {

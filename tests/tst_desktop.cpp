@@ -70,8 +70,10 @@ void TestDesktop::accessibility_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("description");
-    const QHash<QString, int> roles{{"picture", QAccessible::Graphic}, {"text", QAccessible::EditableText},
-                                    {"button", QAccessible::Button}, {"label", QAccessible::StaticText},
+    const QHash<QString, int> roles{{"picture", QAccessible::Graphic},
+                                    {"text", QAccessible::EditableText},
+                                    {"button", QAccessible::Button},
+                                    {"label", QAccessible::StaticText},
                                     {"scrollbar", QAccessible::ScrollBar}};
     for (const testing::DesignControl &c : testing::designControls()) {
         // The label is read by the caption start-up gives it.
@@ -145,7 +147,7 @@ void TestDesktop::assistiveChangesWaitForTheScene()
     const QImage shown = shownPicture(w, "Picture3");
     const QRgb blue = qRgb(0, 0, 255);
     QVERIFY(shown.pixel(190, 125) == blue || shown.pixel(189, 124) == blue); // radius 65 around (125, 125)
-    QCOMPARE(shown.pixel(125, 125), qRgb(0, 0, 0)); // the figure eight for 200 crosses there
+    QCOMPARE(shown.pixel(125, 125), qRgb(0, 0, 0));                          // the figure eight for 200 crosses there
 }
 
 void TestDesktop::characterPlaces_data()
@@ -157,10 +159,13 @@ void TestDesktop::characterPlaces_data()
     QTest::addColumn<int>("alignment");
     const QString longNumber = QStringLiteral("12345678901234567890123456789012345678901234567890");
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
-    QTest::addRow("period-short") << "txtarmonica" << "200" << 3 << left;
+    QTest::addRow("period-short") << "txtarmonica"
+                                  << "200" << 3 << left;
     QTest::addRow("period-scrolled-to-the-end") << "txtarmonica" << longNumber << int(longNumber.size()) << left;
-    QTest::addRow("period-centred") << "txtarmonica" << "200" << 0 << int(Qt::AlignCenter);
-    QTest::addRow("period-right") << "txtarmonica" << "1,5" << 1 << int(Qt::AlignRight | Qt::AlignVCenter);
+    QTest::addRow("period-centred") << "txtarmonica"
+                                    << "200" << 0 << int(Qt::AlignCenter);
+    QTest::addRow("period-right") << "txtarmonica"
+                                  << "1,5" << 1 << int(Qt::AlignRight | Qt::AlignVCenter);
     QTest::addRow("panel-scrolled-down") << "Txtistru" << QString() << -1 << left;
 }
 
@@ -207,8 +212,12 @@ void TestDesktop::characterPlaces()
         // The character before the cursor is in view, whatever the scrolling.
         const QRect last = textIface->characterRect(std::max(0, cursor - 1));
         QVERIFY2(onScreen.contains(last.center()), qPrintable(QStringLiteral("%1,%2 outside %3,%4 %5x%6")
-                     .arg(last.center().x()).arg(last.center().y()).arg(onScreen.x()).arg(onScreen.y())
-                     .arg(onScreen.width()).arg(onScreen.height())));
+                                                                  .arg(last.center().x())
+                                                                  .arg(last.center().y())
+                                                                  .arg(onScreen.x())
+                                                                  .arg(onScreen.y())
+                                                                  .arg(onScreen.width())
+                                                                  .arg(onScreen.height())));
     }
 }
 
@@ -221,12 +230,12 @@ void TestDesktop::destroyedWindow_data()
     QTest::addColumn<bool>("ours");
     QTest::addColumn<bool>("lost");
 #ifdef BROVACI_X11
-    QTest::addRow("our-window-destroyed") << QByteArray("xcb_generic_event_t") << int(XCB_DESTROY_NOTIFY) << true
-                                          << true;
+    QTest::addRow("our-window-destroyed")
+        << QByteArray("xcb_generic_event_t") << int(XCB_DESTROY_NOTIFY) << true << true;
     QTest::addRow("our-window-destroyed-sent-by-another")
         << QByteArray("xcb_generic_event_t") << (XCB_DESTROY_NOTIFY | 0x80) << true << true;
-    QTest::addRow("another-window-destroyed") << QByteArray("xcb_generic_event_t") << int(XCB_DESTROY_NOTIFY) << false
-                                              << false;
+    QTest::addRow("another-window-destroyed")
+        << QByteArray("xcb_generic_event_t") << int(XCB_DESTROY_NOTIFY) << false << false;
     QTest::addRow("our-window-unmapped") << QByteArray("xcb_generic_event_t") << int(XCB_UNMAP_NOTIFY) << true << false;
     QTest::addRow("not-an-x-event") << QByteArray("windows_generic_MSG") << int(XCB_DESTROY_NOTIFY) << true << false;
 #else
@@ -255,7 +264,10 @@ void TestDesktop::destroyedWindow()
     QVERIFY(!watch.nativeEventFilter(eventType, &event, &result)); // Qt still sees every event
     QCOMPARE(losses, lost ? 1 : 0);
 #else
-    Q_UNUSED(eventType) Q_UNUSED(code) Q_UNUSED(ours) Q_UNUSED(lost)
+    Q_UNUSED(eventType)
+    Q_UNUSED(code)
+    Q_UNUSED(ours)
+    Q_UNUSED(lost)
     QSKIP("no other program can destroy the window here");
 #endif
 }

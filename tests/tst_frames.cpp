@@ -147,7 +147,7 @@ void TestFrames::afterATimeoutOnlyARefresh()
     // Exposed, but its paints never come: a compositor that shows no frames.
     shown.box->setUpdatesEnabled(false);
     QCOMPARE(timed({10, 10}), Clock::duration(Presenter::PaintTimeout)); // waited for once
-    QCOMPARE(timed({20, 20}), Clock::duration(40ms));                     // then a refresh at most
+    QCOMPARE(timed({20, 20}), Clock::duration(40ms));                    // then a refresh at most
     QCOMPARE(timed({30, 30}), Clock::duration(40ms));
     // Once paints come through again, a present waits only for its paint ...
     shown.box->setUpdatesEnabled(true);
@@ -229,7 +229,8 @@ void TestFrames::repaintsOnlyWhatChanged()
     QCOMPARE(shown.areas.size(), 1);
     QVERIFY(shown.areas.last().contains(QRect(9, 9, 3, 3)));
     QVERIFY2(shown.areas.last().width() <= 8 && shown.areas.last().height() <= 8,
-             qPrintable(QStringLiteral("repainted %1 x %2").arg(shown.areas.last().width()).arg(shown.areas.last().height())));
+             qPrintable(
+                 QStringLiteral("repainted %1 x %2").arg(shown.areas.last().width()).arg(shown.areas.last().height())));
     // A clear repaints what the dots covered, and the new dot.
     shown.box->Cls();
     shown.box->PSet(80, 80, Blue);

@@ -43,8 +43,14 @@ QColor ink(const HelpPanel &panel)
     const QBrush own = first.charFormat().foreground();
     return own.style() == Qt::NoBrush ? panel.palette().color(QPalette::Text) : own.color();
 }
-QString stars(int n) { return QString(n, '*'); }
-QString blanks(int n) { return QString(n, ' '); }
+QString stars(int n)
+{
+    return QString(n, '*');
+}
+QString blanks(int n)
+{
+    return QString(n, ' ');
+}
 } // namespace
 
 void TestHelp::instructionPieces_data()
@@ -53,38 +59,44 @@ void TestHelp::instructionPieces_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("ending");
-    QTest::addRow("1-single-pendulum") << 1 << 175
-        << "Cliccando su  -(Movimento  Pendolo  Singolo)- viene simulato il movimento di un pendolo"
+    QTest::addRow("1-single-pendulum")
+        << 1 << 175 << "Cliccando su  -(Movimento  Pendolo  Singolo)- viene simulato il movimento di un pendolo"
         << QString("ipotetico foglio che scorre sotto di lui.") + blanks(14);
     QTest::addRow("2-separator") << 2 << 64 << stars(39) + blanks(25) << stars(39) + blanks(25);
-    QTest::addRow("3-double-pendulum") << 3 << 131
-        << "Cliccando su  -(Movimento Doppio Pendolo)-  ottieni la simulazione di 2 brovaci"
+    QTest::addRow("3-double-pendulum")
+        << 3 << 131 << "Cliccando su  -(Movimento Doppio Pendolo)-  ottieni la simulazione di 2 brovaci"
         << "uno all'altro," + blanks(3);
-    QTest::addRow("4-its-trace") << 4 << 145
+    QTest::addRow("4-its-trace")
+        << 4 << 145
         << "quello superiore lascia la traccia sulla tavola appesa al pendolo inferiore, per vederne la "
            "traccia devi cliccare su  -(Curva Statica)-"
         << "-(Curva Statica)-" + blanks(10);
     QTest::addRow("5-separator") << 5 << 77 << stars(40) + blanks(37) << stars(40) + blanks(37);
-    QTest::addRow("6-turning-curve") << 6 << 220
-        << "Cliccando su  -(Curva Tridimensionale )-  vedrai un serie di curve" << "movimento. ";
+    QTest::addRow("6-turning-curve") << 6 << 220 << "Cliccando su  -(Curva Tridimensionale )-  vedrai un serie di curve"
+                                     << "movimento. ";
     QTest::addRow("7-separator") << 7 << 57 << stars(40) + blanks(17) << stars(40) + blanks(17);
-    QTest::addRow("8-speed-limiter") << 8 << 256
+    QTest::addRow("8-speed-limiter")
+        << 8 << 256
         << QString::fromUtf8("In previsione di futuri calcolatori con elevate velocità di calcolo.    Ho inserito "
                              "un limitatore.   Spostando la barra di scorrimento verso il basso, potrai "
                              "rallentare la velocità di movimento del disegno. ")
                + stars(35) + blanks(14)
         << QString::fromUtf8("del disegno. ") + stars(35) + blanks(14);
-    QTest::addRow("9-period-number") << 9 << 288
+    QTest::addRow("9-period-number")
+        << 9 << 288
         << "Cambiando il numero della finestrella si ottengono curve diverse, il numero 200 corrisponde a "
            "200 centesimi di secondo"
         << QString::fromUtf8(" perchè ");
-    QTest::addRow("10-lower-pendulum") << 10 << 164
-        << "il pendolo inferiore, compie un movimento completo in 100 centesimi di secondo"
+    QTest::addRow("10-lower-pendulum")
+        << 10 << 164 << "il pendolo inferiore, compie un movimento completo in 100 centesimi di secondo"
         << QString::fromUtf8("perchè i tempi ");
     QTest::addRow("11-three-hundred") << 11 << 173
-        << "di durata del movimento sono uguali, se invece metti il numero 300" << "ottieni ";
-    QTest::addRow("12-sentence-end") << 12 << 16 << " curve diverse. " << " curve diverse. ";
-    QTest::addRow("13-damping") << 13 << 219
+                                      << "di durata del movimento sono uguali, se invece metti il numero 300"
+                                      << "ottieni ";
+    QTest::addRow("12-sentence-end") << 12 << 16 << " curve diverse. "
+                                     << " curve diverse. ";
+    QTest::addRow("13-damping")
+        << 13 << 219
         << stars(39) + blanks(16)
                + "-(Perdita di spinta dei due brovaci)- Cliccandoci sopra vedrai la simulazione di prima"
         << "fino a fermarsi.";
@@ -114,22 +126,23 @@ void TestHelp::descriptionPieces_data()
     QTest::addColumn<QString>("inner"); // the words after the section's row of asterisks
     QTest::addColumn<int>("separator");
     QTest::addColumn<int>("trailingBlanks");
-    QTest::addRow("2-what-is-simulated") << 2 << 618
-        << " Simula il disegno che si otterrebbe se si facessero oscillare in modo perpendicolare"
+    QTest::addRow("2-what-is-simulated")
+        << 2 << 618 << " Simula il disegno che si otterrebbe se si facessero oscillare in modo perpendicolare"
         << " Il moto combinato dei due brovaci, produce delle curve" << 40 << 2;
     QTest::addRow("3-why-simulate") << 3 << 649
-        << " Il vantaggio di questo programma, e che non devi realizzare i due brovaci"
-        << " Ecco in breve come si svolge l'azione," << 36 << 2;
-    QTest::addRow("4-one-hundred") << 4 << 665
+                                    << " Il vantaggio di questo programma, e che non devi realizzare i due brovaci"
+                                    << " Ecco in breve come si svolge l'azione," << 36 << 2;
+    QTest::addRow("4-one-hundred")
+        << 4 << 665
         << QString::fromUtf8(" Se ad esempio immetti il numero 100, si avrà una durata di oscillazione uguale")
         << "  Se immetti il numero 200, quello in uso, otterrai un doppio cerchio," << 48 << 2;
-    QTest::addRow("5-multiples") << 5 << 667
-        << " Se immetti multipli esatti di cento, otterrai disegni formati da cerchi"
-        << "  Cliccando su (Curva Tridimensionale) potrai vedere vedere lo stesso disegno in movimento,"
-        << 43 << 0;
+    QTest::addRow("5-multiples")
+        << 5 << 667 << " Se immetti multipli esatti di cento, otterrai disegni formati da cerchi"
+        << "  Cliccando su (Curva Tridimensionale) potrai vedere vedere lo stesso disegno in movimento," << 43 << 0;
     QTest::addRow("6-shifted-copies") << 6 << 690
-        << QString::fromUtf8(" spostato verso destra, il terzo ancora più spostato,")
-        << " Cliccando su (Perdita di spinta dei due brovaci) avrai un disegno," << 49 << 1;
+                                      << QString::fromUtf8(" spostato verso destra, il terzo ancora più spostato,")
+                                      << " Cliccando su (Perdita di spinta dei due brovaci) avrai un disegno," << 49
+                                      << 1;
     QTest::addRow("7-closing") << 7 << 70 << " " + stars(50) + " Buon divertimento." << QString() << 50 << 0;
 }
 

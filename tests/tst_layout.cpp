@@ -70,8 +70,8 @@ void TestLayout::arrangement()
         all |= QRectF(r.topLeft(), QSizeF(r.width(), row.startup.sizedByCaption ? 1 : r.height()));
     }
     QCOMPARE(order, QStringList({"Picture1", "Picture2", "Picture3", "Cmdpendolo", "cmdtarmonica", "VScroll1",
-                                 "txtarmonica", "lblarmonica", "Txtistru", "Cmdcosafa", "Cmdistruzioni",
-                                 "cmdmovimento", "Cmddoppio", "Cmdperde", "cmdfine"}));
+                                 "txtarmonica", "lblarmonica", "Txtistru", "Cmdcosafa", "Cmdistruzioni", "cmdmovimento",
+                                 "Cmddoppio", "Cmdperde", "cmdfine"}));
     // 690 x 541 pixels, from X - 380 to X + 310 and Y - 290 to Y + 251:
     // on a 1024 x 768 screen, from (132, 94).
     QCOMPARE(all, QRectF(132, 94, 690, 541));

@@ -51,8 +51,8 @@ void TestPendulums::singleFrames()
     QCOMPARE(stage.log.front().surface, 3);
     QCOMPARE(stage.count(OpKind::Cls, 3), 1);
 
-    const double swing[] = {-0.7905, -1.0120, -0.3031, 0.6845, 1.0427, 0.4423, -0.5648, -1.0526, -0.5727,
-                            0.4338,  1.0414,  0.6916,  -0.2941, -1.0094, -0.7966, 0.1485, 0.9572, 0.8858};
+    const double swing[] = {-0.7905, -1.0120, -0.3031, 0.6845,  1.0427,  0.4423,  -0.5648, -1.0526, -0.5727,
+                            0.4338,  1.0414,  0.6916,  -0.2941, -1.0094, -0.7966, 0.1485,  0.9572,  0.8858};
     const auto frames = framesOf(stage.log, 1);
     QCOMPARE(frames.size(), size_t(18));
     for (size_t n = 0; n < frames.size(); ++n) {
@@ -97,7 +97,7 @@ void TestPendulums::singleTrace()
     RecordingStage stage;
     scenes::cmdmovimento_Click(stage);
     const auto frames = framesOf(stage.log, 1);
-    const qsizetype expected[] = {81,  171, 262, 352,  442,  532,  622,  712,  802,
+    const qsizetype expected[] = {81,  171, 262,  352,  442,  532,  622,  712,  802,
                                   892, 982, 1072, 1162, 1252, 1342, 1432, 1522, 1612};
     for (size_t n = 0; n < frames.size(); ++n)
         QCOMPARE(countIn(frames[n], OpKind::PSet, 2), expected[n]);
@@ -107,12 +107,19 @@ void TestPendulums::singleTrace()
         QCOMPARE(dot.colour, Red);
     // Dot n of the run (n from 1) has u = 0.01 n; within its frame, t runs
     // 0.1, 0.11, ...; it lies at (cos(u) + 0.1 + 19 t, 25 sin(u) + 50).
-    const auto dot = [](int n, double t) { const double u = 0.01 * n; return QPointF(std::cos(u) + 0.1 + 19 * t, 25 * std::sin(u) + 50); };
+    const auto dot = [](int n, double t) {
+        const double u = 0.01 * n;
+        return QPointF(std::cos(u) + 0.1 + 19 * t, 25 * std::sin(u) + 50);
+    };
     const auto at = [&](size_t index, QPointF expected) {
         const Op &d = dots[index];
         QVERIFY2(near(d.a, expected.x(), 1e-3) && near(d.b, expected.y(), 1e-3),
                  qPrintable(QStringLiteral("dot %1 at %2, %3 instead of %4, %5")
-                                .arg(index).arg(d.a).arg(d.b).arg(expected.x()).arg(expected.y())));
+                                .arg(index)
+                                .arg(d.a)
+                                .arg(d.b)
+                                .arg(expected.x())
+                                .arg(expected.y())));
     };
     // Frame 1 rises from about (3.0, 50.25) to about (17.9, 68.1).
     at(0, dot(1, 0.1));

@@ -32,7 +32,7 @@ public:
         if (throwAt == presents)
             throw std::bad_alloc();
     }
-    void idle(Clock::time_point) override {}
+    void idle(Clock::time_point) override { }
     int presents = 0;
     int abandonAt = -1;
     int throwAt = -1;
@@ -63,10 +63,11 @@ void TestRunner::order_data()
     QTest::addColumn<bool>("endsTheProgram");
     QTest::addRow("alone") << QStringList{} << QStringList{"first"} << 1 << false;
     QTest::addRow("two-asked-meanwhile") << QStringList{"b", "c"} << QStringList{"first", "b", "c"} << 3 << false;
-    QTest::addRow("end-drops-the-rest") << QStringList{"b", "end", "c"} << QStringList{"first", "b", "end"} << 3 << true;
+    QTest::addRow("end-drops-the-rest") << QStringList{"b", "end", "c"} << QStringList{"first", "b", "end"} << 3
+                                        << true;
     QTest::addRow("end-first") << QStringList{"end", "b"} << QStringList{"first", "end"} << 2 << true;
-    QTest::addRow("a-throwing-handler-ends-alone") << QStringList{"throw", "c"} << QStringList{"first", "throw", "c"} << 3
-                                                 << false;
+    QTest::addRow("a-throwing-handler-ends-alone")
+        << QStringList{"throw", "c"} << QStringList{"first", "throw", "c"} << 3 << false;
 }
 
 void TestRunner::order()
@@ -255,9 +256,9 @@ void TestRunner::inputDuringAScene_data()
     QTest::addColumn<bool>("endsTheProgram");
     const QStringList click{"press", "release"};
     QTest::addRow("a-click-waits") << click << QStringList{} << click << false;
-    QTest::addRow("keys-and-wheel-in-order") << QStringList{"key a", "wheel", "key b", "press", "release"}
-                                             << QStringList{}
-                                             << QStringList{"key a", "wheel", "key b", "press", "release"} << false;
+    QTest::addRow("keys-and-wheel-in-order")
+        << QStringList{"key a", "wheel", "key b", "press", "release"} << QStringList{}
+        << QStringList{"key a", "wheel", "key b", "press", "release"} << false;
     QTest::addRow("painting-goes-on") << QStringList{"expose", "key a", "expose"} << QStringList{"expose", "expose"}
                                       << QStringList{"expose", "expose", "key a"} << false;
     // Qt makes a click of a touch nobody took: the touch itself is dropped.

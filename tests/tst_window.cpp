@@ -93,13 +93,14 @@ void TestWindow::controls()
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY(control);
     // The kind of control the design names, whatever the class that makes it.
-    const bool isKind = kind == "picture"     ? qobject_cast<PictureBox *>(control) != nullptr
-                        : kind == "button"    ? qobject_cast<QPushButton *>(control) != nullptr
-                        : kind == "text"      ? qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
+    const bool isKind = kind == "picture"  ? qobject_cast<PictureBox *>(control) != nullptr
+                        : kind == "button" ? qobject_cast<QPushButton *>(control) != nullptr
+                        : kind == "text" ? qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
                         : kind == "label"     ? qobject_cast<QLabel *>(control) != nullptr
                         : kind == "scrollbar" ? qobject_cast<QScrollBar *>(control) != nullptr
                                               : false;
-    QVERIFY2(isKind, qPrintable(QStringLiteral("%1 is a %2, not a %3").arg(name, control->metaObject()->className(), kind)));
+    QVERIFY2(isKind,
+             qPrintable(QStringLiteral("%1 is a %2, not a %3").arg(name, control->metaObject()->className(), kind)));
     QCOMPARE(control->toolTip(), toolTip);
     if (auto *button = qobject_cast<QPushButton *>(control))
         QCOMPARE(button->text(), text);
@@ -151,9 +152,9 @@ void TestWindow::focusOrder()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdmovimento"));
 
-    const QStringList expected = {"Picture1", "Picture2", "Picture3", "txtarmonica", "Cmdperde",
-                                  "Cmddoppio", "cmdmovimento", "Cmdpendolo", "Txtistru", "cmdtarmonica",
-                                  "cmdfine", "Cmdcosafa", "Cmdistruzioni", "VScroll1"};
+    const QStringList expected = {"Picture1",  "Picture2",     "Picture3",      "txtarmonica", "Cmdperde",
+                                  "Cmddoppio", "cmdmovimento", "Cmdpendolo",    "Txtistru",    "cmdtarmonica",
+                                  "cmdfine",   "Cmdcosafa",    "Cmdistruzioni", "VScroll1"};
     w.findChild<QWidget *>("Picture1")->setFocus();
     QStringList walked;
     for (int i = 0; i < expected.size(); ++i) {
@@ -236,7 +237,8 @@ void TestWindow::staticCurvePixels()
     // A circle of radius 65 around (125, 125): its four extremes, the 3-pixel
     // dots around them, and an empty centre.
     for (const QPoint p : {QPoint(190, 125), QPoint(60, 125), QPoint(125, 190), QPoint(125, 60)})
-        QVERIFY2(image.pixel(p) == blue || image.pixel(p + QPoint(-1, -1)) == blue, qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(image.pixel(p) == blue || image.pixel(p + QPoint(-1, -1)) == blue,
+                 qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
     QCOMPARE(image.pixel(125, 125), qRgb(0, 0, 0));
     QCOMPARE(image.pixel(200, 125), qRgb(0, 0, 0));
     // Only black and blue: no stray colour.

@@ -35,8 +35,11 @@ QImage drawIcon(int size)
         k == 0 ? eight.moveTo(p) : eight.lineTo(p);
     }
     // Thin lines vanish at 16 pixels: the smaller the icon, the bolder the curve.
-    painter.setPen(QPen(QColor(0x40, 0x80, 0xff), size <= 16 ? 5.0 : size <= 32 ? 4.0 : 3.2, Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x40, 0x80, 0xff),
+                        size <= 16   ? 5.0
+                        : size <= 32 ? 4.0
+                                     : 3.2,
+                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(eight);
     return image;

@@ -37,7 +37,7 @@ void require(bool condition)
 }
 
 // Thrown by the stage to stop a film once it has shown enough.
-struct Enough {};
+struct Enough { };
 
 class CheckingSurface : public Surface {
 public:
@@ -65,9 +65,9 @@ public:
     }
     void setForeColor(Colour c) override { kinds += c == Red ? 'r' : '?'; }
     void setFontSize(int points) override { kinds += points == NoticeFontSize ? 's' : '?'; }
-    void setVisible(bool) override {}
-    void setLeft(double) override {}
-    void setWidth(double) override {}
+    void setVisible(bool) override { }
+    void setLeft(double) override { }
+    void setWidth(double) override { }
 
     void reset()
     {
@@ -88,7 +88,6 @@ public:
 };
 
 using CheckingStage = testing::StageOf<CheckingSurface>;
-
 
 // Draws one shape from the number on a blank canvas; if the shape lies
 // wholly outside the picture (by more than the pen), nothing may show.
