@@ -58,14 +58,14 @@ PACKAGE_PACKAGES=(dpkg-dev lintian mmdebstrap)
 # To run every test: an X server, input and screenshots, a Wayland compositor,
 # the accessibility bus and a client of it, the validators of the desktop
 # entry, the Windows resource compiler and icotool for the icon it holds,
-# clang with libFuzzer, and Google Benchmark for the benchmark program, and
-# reuse for the licence lines.
+# clang with libFuzzer, and Google Benchmark for the benchmark program,
+# reuse for the licence lines and clang-format for the code's layout.
 # Every name here is the same in both releases: libclang-rt-dev is the
 # runtime of the release's own clang (14 in Debian 12, 19 in Debian 13).
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick weston qt6-wayland
                at-spi2-core dbus-x11 python3-pyatspi
                desktop-file-utils appstream file binutils-mingw-w64-x86-64 icoutils reuse
-               clang libclang-rt-dev libbenchmark-dev)
+               clang libclang-rt-dev libbenchmark-dev clang-format)
 
 # To cross-build Brovaci.exe, package it and test it under wine: MinGW-w64
 # with posix threads, Ninja for Qt's own build, wine, wixl for the MSI, the
