@@ -26,7 +26,7 @@ QRect captionRect(const QPushButton &button)
 bool fits(const QFont &font, const QRect &area, const QString &text)
 {
     const QFontMetrics metrics(font);
-    for (const QString &word : text.split(QChar(' '), Qt::SkipEmptyParts))
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts))
         if (metrics.horizontalAdvance(word) > area.width())
             return false;
     return metrics.boundingRect(area, CaptionFlags, text).height() <= area.height();

@@ -42,6 +42,7 @@
 #include <memory>
 #include <string>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -228,7 +229,7 @@ void frameBare(benchmark::State &state, const Film *film)
 void stillCurve(benchmark::State &state)
 {
     Frmpendolo &w = window();
-    w.findChild<QLineEdit *>("txtarmonica")->setText("200");
+    w.findChild<QLineEdit *>(u"txtarmonica"_s)->setText(u"200"_s);
     for (auto _ : state)
         w.Cmdpendolo_Click();
 }
@@ -269,7 +270,7 @@ int startupChild(long long parentStart)
     setUpApplication();
     Frmpendolo w;
     w.winId();
-    auto *curveBox = w.findChild<PictureBox *>("Picture3");
+    auto *curveBox = w.findChild<PictureBox *>(u"Picture3"_s);
     // A paint of the curve box is looked at once it is over: the grab paints
     // the box again, which it cannot do inside a paint.
     bool grabbing = false;
@@ -316,7 +317,7 @@ int sessionChild()
     w.Cmdperde_MouseDown(2, 0, 1, 1);
     w.Cmdistruzioni_Click();
     w.Cmdcosafa_Click();
-    w.findChild<QLineEdit *>("txtarmonica")->setText("abc");
+    w.findChild<QLineEdit *>(u"txtarmonica"_s)->setText(u"abc"_s);
     w.Cmdpendolo_Click();
     return 0;
 }
@@ -353,7 +354,7 @@ int repeatedScenesChild()
     setUpApplication();
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
     const std::pair<const char *, std::function<void()>> scenes[] = {
         {"still-curve", [&] { w.Cmdpendolo_Click(); }},
         {"turning-curve", [&] { w.cmdtarmonica_Click(); }},
@@ -363,7 +364,7 @@ int repeatedScenesChild()
         {"freeze-frame", [&] { w.Cmdperde_MouseDown(2, 0, 5, 5); }},
         {"notice",
          [&] {
-             box->setText("12abc");
+             box->setText(u"12abc"_s);
              w.Cmdpendolo_Click();
          }},
     };
@@ -373,7 +374,7 @@ int repeatedScenesChild()
         for (int round = 1; round < 200; ++round)
             play();
         std::printf("%s %lld %lld\n", name, first, bench::residentKiB());
-        box->setText("200");
+        box->setText(u"200"_s);
     }
     return 0;
 }
@@ -503,7 +504,7 @@ int main(int argc, char *argv[])
         const auto refresh = Presenter::intervalForRate(w.screen()->refreshRate());
         const auto pass = std::chrono::duration<double>(Pacer::DefaultPass).count();
         const double refreshSeconds = std::chrono::duration<double>(refresh).count();
-        w.findChild<QScrollBar *>("VScroll1")->setValue(10);
+        w.findChild<QScrollBar *>(u"VScroll1"_s)->setValue(10);
         for (const Film &film : Films) {
             const auto frames = framesOf(film);
             double nominal = 0;

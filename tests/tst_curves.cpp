@@ -11,6 +11,7 @@
 #include <cmath>
 
 using namespace brovaci;
+using namespace Qt::StringLiterals;
 using namespace brovaci::testing;
 
 class TestCurves : public QObject {
@@ -100,12 +101,12 @@ void TestCurves::staticShapes()
     QCOMPARE(points.size(), size_t(6281));
     for (const Op &p : points) {
         QVERIFY(p.a >= 60 && p.a <= 190 && p.b >= 60 && p.b <= 190);
-        if (shape == "circle")
+        if (shape == u"circle"_s)
             QVERIFY(std::fabs(std::hypot(p.a - 125.0, p.b - 125.0) - 65.0) < 1e-3);
-        if (shape == "row")
+        if (shape == u"row"_s)
             QCOMPARE(p.b, 125.f);
     }
-    if (shape == "eight") {
+    if (shape == u"eight"_s) {
         // Lying on its side: one lobe left of the centre and one right, each
         // reaching from the top of the square (60) to its bottom (190), and
         // the curve crossing itself at the centre.
@@ -127,7 +128,7 @@ void TestCurves::staticShapes()
             nearCentre = nearCentre || std::hypot(p.a - 125.0, p.b - 125.0) < 1.0;
         QVERIFY(nearCentre);
     }
-    if (shape == "mirror") {
+    if (shape == u"mirror"_s) {
         RecordingStage plain;
         scenes::Cmdpendolo_Click(plain);
         const auto original = plain.ops(OpKind::PSet, 3);

@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -196,10 +197,10 @@ void TestDamped::mouseButtons()
 {
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *button = w.findChild<QPushButton *>("Cmdperde");
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
+    auto *button = w.findChild<QPushButton *>(u"Cmdperde"_s);
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
     const auto shown = [&w] { return shownPicture(w, "Picture3"); };
-    PaintCounter paints(w.findChild<PictureBox *>("Picture3"));
+    PaintCounter paints(w.findChild<PictureBox *>(u"Picture3"_s));
     const QImage opening = shown();
     const QImage still = reference([](Stage &s) { rightPress(s); });
     const QImage filmEnd = reference(scenes::Cmdperde_Click);

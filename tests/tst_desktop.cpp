@@ -26,6 +26,7 @@
 #include <xcb/xcb.h>
 #endif
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -70,14 +71,14 @@ void TestDesktop::accessibility_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("description");
-    const QHash<QString, int> roles{{"picture", QAccessible::Graphic},
-                                    {"text", QAccessible::EditableText},
-                                    {"button", QAccessible::Button},
-                                    {"label", QAccessible::StaticText},
-                                    {"scrollbar", QAccessible::ScrollBar}};
+    const QHash<QString, int> roles{{u"picture"_s, QAccessible::Graphic},
+                                    {u"text"_s, QAccessible::EditableText},
+                                    {u"button"_s, QAccessible::Button},
+                                    {u"label"_s, QAccessible::StaticText},
+                                    {u"scrollbar"_s, QAccessible::ScrollBar}};
     for (const testing::DesignControl &c : testing::designControls()) {
         // The label is read by the caption start-up gives it.
-        const QString name = c.kind == "label" ? hintCaption() : c.accessibleName;
+        const QString name = c.kind == u"label"_s ? hintCaption() : c.accessibleName;
         QTest::addRow("%s", qPrintable(c.name)) << c.name << name << roles.value(c.kind, -1) << c.toolTip;
     }
 }
@@ -115,9 +116,9 @@ void TestDesktop::assistiveChangesWaitForTheScene()
 {
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *scroll = w.findChild<QScrollBar *>("VScroll1");
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
-    auto *still = w.findChild<QPushButton *>("Cmdpendolo");
+    auto *scroll = w.findChild<QScrollBar *>(u"VScroll1"_s);
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
+    auto *still = w.findChild<QPushButton *>(u"Cmdpendolo"_s);
     QAccessibleInterface *scrollIface = QAccessible::queryAccessibleInterface(scroll);
     QAccessibleInterface *boxIface = QAccessible::queryAccessibleInterface(box);
     QAccessibleInterface *stillIface = QAccessible::queryAccessibleInterface(still);

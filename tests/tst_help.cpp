@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextCursor>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -45,11 +46,11 @@ QColor ink(const HelpPanel &panel)
 }
 QString stars(int n)
 {
-    return QString(n, '*');
+    return QString(n, u'*');
 }
 QString blanks(int n)
 {
-    return QString(n, ' ');
+    return QString(n, u' ');
 }
 } // namespace
 
@@ -61,16 +62,16 @@ void TestHelp::instructionPieces_data()
     QTest::addColumn<QString>("ending");
     QTest::addRow("1-single-pendulum")
         << 1 << 175 << "Cliccando su  -(Movimento  Pendolo  Singolo)- viene simulato il movimento di un pendolo"
-        << QString("ipotetico foglio che scorre sotto di lui.") + blanks(14);
+        << u"ipotetico foglio che scorre sotto di lui."_s + blanks(14);
     QTest::addRow("2-separator") << 2 << 64 << stars(39) + blanks(25) << stars(39) + blanks(25);
     QTest::addRow("3-double-pendulum")
         << 3 << 131 << "Cliccando su  -(Movimento Doppio Pendolo)-  ottieni la simulazione di 2 brovaci"
-        << "uno all'altro," + blanks(3);
+        << u"uno all'altro,"_s + blanks(3);
     QTest::addRow("4-its-trace")
         << 4 << 145
         << "quello superiore lascia la traccia sulla tavola appesa al pendolo inferiore, per vederne la "
            "traccia devi cliccare su  -(Curva Statica)-"
-        << "-(Curva Statica)-" + blanks(10);
+        << u"-(Curva Statica)-"_s + blanks(10);
     QTest::addRow("5-separator") << 5 << 77 << stars(40) + blanks(37) << stars(40) + blanks(37);
     QTest::addRow("6-turning-curve") << 6 << 220 << "Cliccando su  -(Curva Tridimensionale )-  vedrai un serie di curve"
                                      << "movimento. ";
@@ -98,7 +99,7 @@ void TestHelp::instructionPieces_data()
     QTest::addRow("13-damping")
         << 13 << 219
         << stars(39) + blanks(16)
-               + "-(Perdita di spinta dei due brovaci)- Cliccandoci sopra vedrai la simulazione di prima"
+               + u"-(Perdita di spinta dei due brovaci)- Cliccandoci sopra vedrai la simulazione di prima"_s
         << "fino a fermarsi.";
 }
 
@@ -115,7 +116,7 @@ void TestHelp::instructionPieces()
     QVERIFY2(p.startsWith(opening), qPrintable(p));
     QVERIFY2(p.endsWith(ending), qPrintable(p));
     if (piece == 6) // one blank, not more
-        QVERIFY(!p.endsWith("  "));
+        QVERIFY(!p.endsWith(u"  "_s));
 }
 
 void TestHelp::descriptionPieces_data()
@@ -143,7 +144,7 @@ void TestHelp::descriptionPieces_data()
                                       << QString::fromUtf8(" spostato verso destra, il terzo ancora più spostato,")
                                       << " Cliccando su (Perdita di spinta dei due brovaci) avrai un disegno," << 49
                                       << 1;
-    QTest::addRow("7-closing") << 7 << 70 << " " + stars(50) + " Buon divertimento." << QString() << 50 << 0;
+    QTest::addRow("7-closing") << 7 << 70 << u" "_s + stars(50) + u" Buon divertimento."_s << QString() << 50 << 0;
 }
 
 void TestHelp::descriptionPieces()
@@ -176,20 +177,20 @@ void TestHelp::wholeTexts()
     QCOMPARE(described, 3359);
     QCOMPARE(des.size(), 3359 + help::descriptionPieces().first().size());
     for (const QString &text : {ins, des}) {
-        QVERIFY(!text.contains('\n') && !text.contains('\r'));
-        QVERIFY(!text.contains("http") && !text.contains("www") && !text.contains('@'));
+        QVERIFY(!text.contains(u'\n') && !text.contains(u'\r'));
+        QVERIFY(!text.contains(u"http"_s) && !text.contains(u"www"_s) && !text.contains(u'@'));
     }
     // The credit names the program and its version, then 31 asterisks.
     const QString credit = help::descriptionPieces().first();
-    QVERIFY(credit.startsWith("Brovaci") && credit.contains("1.00"));
-    QVERIFY(credit.endsWith(" " + stars(31)) && !credit.endsWith(stars(32)));
-    QVERIFY(des.endsWith(" Buon divertimento."));
+    QVERIFY(credit.startsWith(u"Brovaci"_s) && credit.contains(u"1.00"_s));
+    QVERIFY(credit.endsWith(u" "_s + stars(31)) && !credit.endsWith(stars(32)));
+    QVERIFY(des.endsWith(u" Buon divertimento."_s));
 }
 
 void TestHelp::handlers()
 {
     Frmpendolo w;
-    auto *panel = w.findChild<HelpPanel *>("Txtistru");
+    auto *panel = w.findChild<HelpPanel *>(u"Txtistru"_s);
     const QColor blue(0, 0, 255), black(0, 0, 0);
 
     w.Cmdistruzioni_Click();
@@ -212,15 +213,15 @@ void TestHelp::clicksOnThePanel()
 {
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *panel = w.findChild<HelpPanel *>("Txtistru");
-    auto *instructionsButton = w.findChild<QPushButton *>("Cmdistruzioni");
-    auto *descriptionButton = w.findChild<QPushButton *>("Cmdcosafa");
+    auto *panel = w.findChild<HelpPanel *>(u"Txtistru"_s);
+    auto *instructionsButton = w.findChild<QPushButton *>(u"Cmdistruzioni"_s);
+    auto *descriptionButton = w.findChild<QPushButton *>(u"Cmdcosafa"_s);
 
     // "Istruzioni" and a click on the panel give the same text, colour and size.
     QTest::mouseClick(instructionsButton, Qt::LeftButton);
     const QString byButton = panel->toPlainText();
     const QColor colourByButton = ink(*panel);
-    panel->setPlainText("altro");
+    panel->setPlainText(u"altro"_s);
     QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(panel->toPlainText(), byButton);
     QCOMPARE(ink(*panel), colourByButton);
@@ -244,7 +245,7 @@ void TestHelp::clicksOnThePanel()
     QCOMPARE(panel->textCursor().position(), 0);
 
     // Moving through the text with the keyboard or the scroll bar is no click.
-    panel->setPlainText("altro testo");
+    panel->setPlainText(u"altro testo"_s);
     panel->setFocus();
     QTest::keyClick(panel, Qt::Key_End);
     QTest::keyClick(panel, Qt::Key_PageDown);
@@ -260,28 +261,28 @@ void TestHelp::typingLimit()
     HelpPanel panel;
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    panel.setPlainText(QString(HelpPanel::MaxLength - 5, 'a'));
+    panel.setPlainText(QString(HelpPanel::MaxLength - 5, u'a'));
     panel.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&panel, "bcdefghij");
+    QTest::keyClicks(&panel, u"bcdefghij"_s);
     QCOMPARE(panel.toPlainText().size(), HelpPanel::MaxLength);
-    QVERIFY(panel.toPlainText().endsWith("abcdef"));
+    QVERIFY(panel.toPlainText().endsWith(u"abcdef"_s));
     // At the limit, typing over a selection still works.
     QTest::keyClick(&panel, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClicks(&panel, "Z");
-    QVERIFY(panel.toPlainText().endsWith("abcdeZ"));
+    QTest::keyClicks(&panel, u"Z"_s);
+    QVERIFY(panel.toPlainText().endsWith(u"abcdeZ"_s));
     QCOMPARE(panel.toPlainText().size(), HelpPanel::MaxLength);
 
     // A paste that would pass the limit is cut at the limit.
-    panel.setPlainText(QString(HelpPanel::MaxLength - 10, 'a'));
+    panel.setPlainText(QString(HelpPanel::MaxLength - 10, u'a'));
     panel.moveCursor(QTextCursor::End);
-    QApplication::clipboard()->setText(QString(20, 'x'));
+    QApplication::clipboard()->setText(QString(20, u'x'));
     panel.paste();
     QCOMPARE(panel.toPlainText().size(), HelpPanel::MaxLength);
-    QVERIFY(panel.toPlainText().endsWith(QString(10, 'x')));
+    QVERIFY(panel.toPlainText().endsWith(QString(10, u'x')));
     // Deleting makes room again.
     QTest::keyClick(&panel, Qt::Key_Backspace);
-    QTest::keyClicks(&panel, "y");
-    QVERIFY(panel.toPlainText().endsWith("y"));
+    QTest::keyClicks(&panel, u"y"_s);
+    QVERIFY(panel.toPlainText().endsWith(u"y"_s));
     QCOMPARE(panel.toPlainText().size(), HelpPanel::MaxLength);
 }
 
@@ -315,12 +316,12 @@ void TestHelp::limitThroughPasteAndDrop()
     QFETCH(int, fits);
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *panel = w.findChild<HelpPanel *>("Txtistru");
-    panel->setPlainText(QString(length, 'a'));
+    auto *panel = w.findChild<HelpPanel *>(u"Txtistru"_s);
+    panel->setPlainText(QString(length, u'a'));
     panel->moveCursor(QTextCursor::End);
     for (int i = 0; i < selected; ++i)
         panel->moveCursor(QTextCursor::Left, QTextCursor::KeepAnchor);
-    const QString text(incoming, 'x');
+    const QString text(incoming, u'x');
     if (dropped) {
         // Dropped from another program, at the end of the text.
         QMimeData data;
@@ -337,7 +338,7 @@ void TestHelp::limitThroughPasteAndDrop()
     }
     const QString now = panel->toPlainText();
     QCOMPARE(now.size(), length - selected + fits);
-    QCOMPARE(now.count('x'), fits);
+    QCOMPARE(now.count(u'x'), fits);
     QVERIFY(now.size() <= HelpPanel::MaxLength);
 }
 

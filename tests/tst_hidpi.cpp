@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -26,9 +27,9 @@ void TestHiDpi::pointsCoverDevicePixels()
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
     QCOMPARE(w.devicePixelRatioF(), 2.0);
-    auto *box = w.findChild<PictureBox *>("Picture3");
+    auto *box = w.findChild<PictureBox *>(u"Picture3"_s);
     QCOMPARE(box->size(), QSize(280, 200)); // logical pixels, as laid out
-    w.findChild<QLineEdit *>("txtarmonica")->setText("0");
+    w.findChild<QLineEdit *>(u"txtarmonica"_s)->setText(u"0"_s);
     w.Cmdpendolo_Click();
     const QImage image = shownPicture(w, "Picture3");
     QCOMPARE(image.devicePixelRatio(), 2.0);

@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 
 class TestLayout : public QObject {
@@ -69,9 +70,9 @@ void TestLayout::arrangement()
         const QRectF r = placeAround(at, row.startup);
         all |= QRectF(r.topLeft(), QSizeF(r.width(), row.startup.sizedByCaption ? 1 : r.height()));
     }
-    QCOMPARE(order, QStringList({"Picture1", "Picture2", "Picture3", "Cmdpendolo", "cmdtarmonica", "VScroll1",
-                                 "txtarmonica", "lblarmonica", "Txtistru", "Cmdcosafa", "Cmdistruzioni", "cmdmovimento",
-                                 "Cmddoppio", "Cmdperde", "cmdfine"}));
+    QCOMPARE(order, QStringList({u"Picture1"_s, u"Picture2"_s, u"Picture3"_s, u"Cmdpendolo"_s, u"cmdtarmonica"_s,
+                                 u"VScroll1"_s, u"txtarmonica"_s, u"lblarmonica"_s, u"Txtistru"_s, u"Cmdcosafa"_s,
+                                 u"Cmdistruzioni"_s, u"cmdmovimento"_s, u"Cmddoppio"_s, u"Cmdperde"_s, u"cmdfine"_s}));
     // 690 x 541 pixels, from X - 380 to X + 310 and Y - 290 to Y + 251:
     // on a 1024 x 768 screen, from (132, 94).
     QCOMPARE(all, QRectF(132, 94, 690, 541));
@@ -79,7 +80,7 @@ void TestLayout::arrangement()
     for (const auto &row : steps)
         if (row.startup.shows)
             shown << QLatin1String(row.name);
-    QCOMPARE(shown, QStringList({"Picture2", "Picture3"}));
+    QCOMPARE(shown, QStringList({u"Picture2"_s, u"Picture3"_s}));
     QCOMPARE(hintCaption().size(), 125);
 }
 

@@ -14,6 +14,7 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -74,13 +75,13 @@ void TestLocale::typedInItalian()
     QFETCH(double, number);
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, typed);
     QCOMPARE(box->text(), typed);
-    QTest::mouseClick(w.findChild<QPushButton *>("Cmdpendolo"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton *>(u"Cmdpendolo"_s), Qt::LeftButton);
     const QImage shown = shownPicture(w, "Picture3");
     if (std::isnan(number)) {
         QVERIFY(reddish(shown) > 100); // the notice

@@ -19,6 +19,7 @@
 #include <stdexcept>
 
 using namespace brovaci;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,13 +62,14 @@ void TestRunner::order_data()
     QTest::addColumn<QStringList>("ran");
     QTest::addColumn<int>("presents");
     QTest::addColumn<bool>("endsTheProgram");
-    QTest::addRow("alone") << QStringList{} << QStringList{"first"} << 1 << false;
-    QTest::addRow("two-asked-meanwhile") << QStringList{"b", "c"} << QStringList{"first", "b", "c"} << 3 << false;
-    QTest::addRow("end-drops-the-rest") << QStringList{"b", "end", "c"} << QStringList{"first", "b", "end"} << 3
-                                        << true;
-    QTest::addRow("end-first") << QStringList{"end", "b"} << QStringList{"first", "end"} << 2 << true;
+    QTest::addRow("alone") << QStringList{} << QStringList{u"first"_s} << 1 << false;
+    QTest::addRow("two-asked-meanwhile") << QStringList{u"b"_s, u"c"_s} << QStringList{u"first"_s, u"b"_s, u"c"_s} << 3
+                                         << false;
+    QTest::addRow("end-drops-the-rest") << QStringList{u"b"_s, u"end"_s, u"c"_s}
+                                        << QStringList{u"first"_s, u"b"_s, u"end"_s} << 3 << true;
+    QTest::addRow("end-first") << QStringList{u"end"_s, u"b"_s} << QStringList{u"first"_s, u"end"_s} << 2 << true;
     QTest::addRow("a-throwing-handler-ends-alone")
-        << QStringList{"throw", "c"} << QStringList{"first", "throw", "c"} << 3 << false;
+        << QStringList{u"throw"_s, u"c"_s} << QStringList{u"first"_s, u"throw"_s, u"c"_s} << 3 << false;
 }
 
 void TestRunner::order()
@@ -82,20 +84,20 @@ void TestRunner::order()
     const auto handler = [&](const QString &name) {
         return [&, name] {
             log << name;
-            if (name == "end")
+            if (name == u"end"_s)
                 runner.end();
-            if (name == "throw")
+            if (name == u"throw"_s)
                 throw std::bad_alloc();
         };
     };
     QCOMPARE(FineTimer::active(), 0);
     runner.run([&] {
-        log << "first";
+        log << u"first"_s;
         QVERIFY(runner.running());
         QCOMPARE(FineTimer::active(), 1); // short waits are precise while scenes run
         for (const QString &name : asked)
             runner.run(handler(name));
-        QCOMPARE(log, QStringList{"first"}); // nothing ran inside the scene
+        QCOMPARE(log, QStringList{u"first"_s}); // nothing ran inside the scene
     });
     QCOMPARE(log, ran);
     QCOMPARE(frames.presents, presents); // each handler's last frame is shown
@@ -103,8 +105,8 @@ void TestRunner::order()
     QCOMPARE(FineTimer::active(), 0);
     QCOMPARE(runner.ended(), endsTheProgram);
     // After the end, nothing more runs.
-    runner.run(handler("late"));
-    QCOMPARE(log.contains("late"), !endsTheProgram);
+    runner.run(handler(u"late"_s));
+    QCOMPARE(log.contains(u"late"_s), !endsTheProgram);
 }
 
 void TestRunner::failuresStayInTheRunner_data()
@@ -125,8 +127,8 @@ void TestRunner::failuresStayInTheRunner()
     if (kind == 3)
         frames.throwAt = 1;
     runner.run([&] {
-        log << "scene";
-        runner.run([&] { log << "waiting"; });
+        log << u"scene"_s;
+        runner.run([&] { log << u"waiting"_s; });
         switch (kind) {
         case 0: throw std::bad_alloc();
         case 1: throw std::runtime_error("broken");
@@ -135,10 +137,10 @@ void TestRunner::failuresStayInTheRunner()
         }
     });
     // The failing scene ended there; what waited ran after it, in its turn.
-    QCOMPARE(log, QStringList({"scene", "waiting"}));
+    QCOMPARE(log, QStringList({u"scene"_s, u"waiting"_s}));
     QVERIFY(!runner.running());
     QVERIFY(!runner.ended());
-    runner.run([&] { log << "next"; });
+    runner.run([&] { log << u"next"_s; });
     QCOMPARE(log.last(), QStringLiteral("next"));
 }
 
@@ -147,15 +149,15 @@ void TestRunner::closeDuringAScene()
     Frames frames;
     SceneRunner runner(frames);
     QStringList log;
-    runner.setCloseLater([&] { log << "close"; });
+    runner.setCloseLater([&] { log << u"close"_s; });
     QVERIFY(!runner.deferClose()); // no scene: the close goes ahead at once
     runner.run([&] {
-        log << "scene";
+        log << u"scene"_s;
         QVERIFY(runner.deferClose());
-        runner.run([&] { log << "waiting"; });
+        runner.run([&] { log << u"waiting"_s; });
     });
-    QCOMPARE(log, QStringList({"scene", "waiting", "close"}));
-    runner.run([&] { log << "next"; });
+    QCOMPARE(log, QStringList({u"scene"_s, u"waiting"_s, u"close"_s}));
+    runner.run([&] { log << u"next"_s; });
     QCOMPARE(log.last(), QStringLiteral("next")); // the close was carried out once
 
     // A close asked for before CHIUDI ends the program is not carried out after it.
@@ -173,22 +175,22 @@ void TestRunner::abandonedScene()
     SceneRunner runner(frames);
     QStringList log;
     runner.run([&] {
-        log << "scene";
-        runner.run([&] { log << "waiting"; });
+        log << u"scene"_s;
+        runner.run([&] { log << u"waiting"_s; });
         frames.present(); // a frame boundary in the middle of the scene
-        log << "after the boundary";
+        log << u"after the boundary"_s;
     });
-    QCOMPARE(log, QStringList({"scene", "after the boundary", "waiting"}));
+    QCOMPARE(log, QStringList({u"scene"_s, u"after the boundary"_s, u"waiting"_s}));
 
     frames.abandonAt = frames.presents + 1;
     log.clear();
     runner.run([&] {
-        log << "scene";
-        runner.run([&] { log << "waiting"; });
+        log << u"scene"_s;
+        runner.run([&] { log << u"waiting"_s; });
         frames.present();
-        log << "after the boundary";
+        log << u"after the boundary"_s;
     });
-    QCOMPARE(log, QStringList{"scene"});
+    QCOMPARE(log, QStringList{u"scene"_s});
     QVERIFY(runner.ended());
     QVERIFY(!runner.running());
 }
@@ -206,12 +208,12 @@ protected:
     {
         QString what;
         switch (event->type()) {
-        case QEvent::MouseButtonPress: what = "press"; break;
-        case QEvent::MouseButtonRelease: what = "release"; break;
-        case QEvent::KeyPress: what = "key " + static_cast<QKeyEvent *>(event)->text(); break;
-        case QEvent::Wheel: what = "wheel"; break;
-        case QEvent::TouchBegin: what = "touch"; break;
-        case QEvent::Expose: what = "expose"; break;
+        case QEvent::MouseButtonPress: what = u"press"_s; break;
+        case QEvent::MouseButtonRelease: what = u"release"_s; break;
+        case QEvent::KeyPress: what = u"key "_s + static_cast<QKeyEvent *>(event)->text(); break;
+        case QEvent::Wheel: what = u"wheel"_s; break;
+        case QEvent::TouchBegin: what = u"touch"_s; break;
+        case QEvent::Expose: what = u"expose"_s; break;
         default: return QWindow::event(event);
         }
         log << what;
@@ -224,21 +226,21 @@ protected:
 void send(LoggingWindow &window, const QString &what)
 {
     const QPointF at(5, 5);
-    if (what == "press" || what == "release") {
-        QMouseEvent e(what == "press" ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at, at, at,
-                      Qt::LeftButton, what == "press" ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    if (what == u"press"_s || what == u"release"_s) {
+        QMouseEvent e(what == u"press"_s ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at, at, at,
+                      Qt::LeftButton, what == u"press"_s ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &e);
-    } else if (what.startsWith("key ")) {
+    } else if (what.startsWith(u"key "_s)) {
         QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, what.mid(4));
         QCoreApplication::sendEvent(&window, &e);
-    } else if (what == "wheel") {
+    } else if (what == u"wheel"_s) {
         QWheelEvent e(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&window, &e);
-    } else if (what == "touch") {
+    } else if (what == u"touch"_s) {
         QTouchEvent e(QEvent::TouchBegin);
         QCoreApplication::sendEvent(&window, &e);
-        QVERIFY2(!e.isAccepted() || window.log.contains("touch"), "a held touch is left for Qt to make a click of");
-    } else if (what == "expose") {
+        QVERIFY2(!e.isAccepted() || window.log.contains(u"touch"_s), "a held touch is left for Qt to make a click of");
+    } else if (what == u"expose"_s) {
         QExposeEvent e(QRegion(0, 0, 10, 10));
         QCoreApplication::sendEvent(&window, &e);
     }
@@ -254,15 +256,16 @@ void TestRunner::inputDuringAScene_data()
     QTest::addColumn<QStringList>("seenDuring");
     QTest::addColumn<QStringList>("seenAfter");
     QTest::addColumn<bool>("endsTheProgram");
-    const QStringList click{"press", "release"};
+    const QStringList click{u"press"_s, u"release"_s};
     QTest::addRow("a-click-waits") << click << QStringList{} << click << false;
     QTest::addRow("keys-and-wheel-in-order")
-        << QStringList{"key a", "wheel", "key b", "press", "release"} << QStringList{}
-        << QStringList{"key a", "wheel", "key b", "press", "release"} << false;
-    QTest::addRow("painting-goes-on") << QStringList{"expose", "key a", "expose"} << QStringList{"expose", "expose"}
-                                      << QStringList{"expose", "expose", "key a"} << false;
+        << QStringList{u"key a"_s, u"wheel"_s, u"key b"_s, u"press"_s, u"release"_s} << QStringList{}
+        << QStringList{u"key a"_s, u"wheel"_s, u"key b"_s, u"press"_s, u"release"_s} << false;
+    QTest::addRow("painting-goes-on") << QStringList{u"expose"_s, u"key a"_s, u"expose"_s}
+                                      << QStringList{u"expose"_s, u"expose"_s}
+                                      << QStringList{u"expose"_s, u"expose"_s, u"key a"_s} << false;
     // Qt makes a click of a touch nobody took: the touch itself is dropped.
-    QTest::addRow("a-touch-is-left-to-qt") << QStringList{"touch"} << QStringList{} << QStringList{} << false;
+    QTest::addRow("a-touch-is-left-to-qt") << QStringList{u"touch"_s} << QStringList{} << QStringList{} << false;
     QTest::addRow("after-the-end-nothing") << click << QStringList{} << QStringList{} << true;
 }
 
@@ -286,14 +289,14 @@ void TestRunner::inputDuringAScene()
     // A key pressed before the held input has been handed on goes behind it;
     // with nothing held, straight through.
     const bool held = seenAfter != seenDuring;
-    send(window, "key b");
-    QCOMPARE(window.log, held ? seenDuring : seenDuring + QStringList{"key b"});
+    send(window, u"key b"_s);
+    QCOMPARE(window.log, held ? seenDuring : seenDuring + QStringList{u"key b"_s});
     QCoreApplication::processEvents();
-    QCOMPARE(window.log, (held ? seenAfter : seenDuring) + QStringList{"key b"});
+    QCOMPARE(window.log, (held ? seenAfter : seenDuring) + QStringList{u"key b"_s});
     // Outside a scene, input goes straight through.
     window.log.clear();
-    send(window, "key z");
-    QCOMPARE(window.log, QStringList{"key z"});
+    send(window, u"key z"_s);
+    QCOMPARE(window.log, QStringList{u"key z"_s});
 }
 
 // A held click that starts a scene: what came after it waits for that scene
@@ -304,9 +307,9 @@ void TestRunner::heldClickStartsAScene()
     SceneRunner runner(frames);
     LoggingWindow window;
     window.onInput = [&](const QString &what) {
-        if (what == "release")
+        if (what == u"release"_s)
             runner.run([&] {
-                send(window, "key late");
+                send(window, u"key late"_s);
                 QCOMPARE(window.log.last(), QStringLiteral("release"));
             });
     };
@@ -316,7 +319,7 @@ void TestRunner::heldClickStartsAScene()
     });
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    QCOMPARE(window.log, QStringList({"press", "release", "key a", "key late"}));
+    QCOMPARE(window.log, QStringList({u"press"_s, u"release"_s, u"key a"_s, u"key late"_s}));
 }
 
 QTEST_MAIN(TestRunner)

@@ -20,6 +20,7 @@
 
 #include <new>
 
+using namespace Qt::StringLiterals;
 using namespace brovaci;
 using namespace brovaci::testing;
 
@@ -60,7 +61,10 @@ private slots:
     void aFailingSceneLeavesTheWindowUsable();
 
 private:
-    static PictureBox *picture(Frmpendolo &w, const char *name) { return w.findChild<PictureBox *>(name); }
+    static PictureBox *picture(Frmpendolo &w, const char *name)
+    {
+        return w.findChild<PictureBox *>(QLatin1StringView(name));
+    }
     static int countColour(const QImage &image, QRgb rgb)
     {
         int n = 0;
@@ -93,14 +97,15 @@ void TestWindow::controls()
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY(control);
     // The kind of control the design names, whatever the class that makes it.
-    const bool isKind = kind == "picture"  ? qobject_cast<PictureBox *>(control) != nullptr
-                        : kind == "button" ? qobject_cast<QPushButton *>(control) != nullptr
-                        : kind == "text" ? qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
-                        : kind == "label"     ? qobject_cast<QLabel *>(control) != nullptr
-                        : kind == "scrollbar" ? qobject_cast<QScrollBar *>(control) != nullptr
-                                              : false;
-    QVERIFY2(isKind,
-             qPrintable(QStringLiteral("%1 is a %2, not a %3").arg(name, control->metaObject()->className(), kind)));
+    const bool isKind = kind == u"picture"_s  ? qobject_cast<PictureBox *>(control) != nullptr
+                        : kind == u"button"_s ? qobject_cast<QPushButton *>(control) != nullptr
+                        : kind == u"text"_s
+                            ? qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
+                        : kind == u"label"_s     ? qobject_cast<QLabel *>(control) != nullptr
+                        : kind == u"scrollbar"_s ? qobject_cast<QScrollBar *>(control) != nullptr
+                                                 : false;
+    QVERIFY2(isKind, qPrintable(QStringLiteral("%1 is a %2, not a %3")
+                                    .arg(name, QLatin1StringView(control->metaObject()->className()), kind)));
     QCOMPARE(control->toolTip(), toolTip);
     if (auto *button = qobject_cast<QPushButton *>(control))
         QCOMPARE(button->text(), text);
@@ -113,7 +118,7 @@ void TestWindow::controls()
 void TestWindow::settings()
 {
     Frmpendolo w;
-    auto *scroll = w.findChild<QScrollBar *>("VScroll1");
+    auto *scroll = w.findChild<QScrollBar *>(u"VScroll1"_s);
     QCOMPARE(scroll->orientation(), Qt::Vertical);
     QCOMPARE(scroll->minimum(), 10);
     QCOMPARE(scroll->maximum(), 3000);
@@ -121,20 +126,20 @@ void TestWindow::settings()
     QCOMPARE(scroll->singleStep(), 10);
     QCOMPARE(scroll->pageStep(), 100);
 
-    auto *panel = w.findChild<HelpPanel *>("Txtistru");
+    auto *panel = w.findChild<HelpPanel *>(u"Txtistru"_s);
     QCOMPARE(panel->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xC0));
     QCOMPARE(panel->palette().color(QPalette::Text), QColor(0x80, 0x00, 0x80));
     QCOMPARE(panel->font().pointSize(), 18);
     QCOMPARE(panel->font().weight(), QFont::Bold);
     QVERIFY(panel->tabChangesFocus());
-    const QStringList lines = panel->toPlainText().split('\n');
+    const QStringList lines = panel->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[0], QStringLiteral("Curve armoniche di "));
     QCOMPARE(lines[1], QStringLiteral("Lissajous     "));
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[3], QStringLiteral("Clicca qui per le istruzioni. "));
     QVERIFY(lines[4].startsWith(QStringLiteral("Brovaci")) && lines[4].endsWith(QStringLiteral("  ")));
-    QCOMPARE(lines[5], QString(12, ' '));
+    QCOMPARE(lines[5], QString(12, u' '));
     QCOMPARE(lines[6], QString());
 
     // Before start-up: the pendulum boxes are hidden, the curve box is not.
@@ -152,10 +157,11 @@ void TestWindow::focusOrder()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdmovimento"));
 
-    const QStringList expected = {"Picture1",  "Picture2",     "Picture3",      "txtarmonica", "Cmdperde",
-                                  "Cmddoppio", "cmdmovimento", "Cmdpendolo",    "Txtistru",    "cmdtarmonica",
-                                  "cmdfine",   "Cmdcosafa",    "Cmdistruzioni", "VScroll1"};
-    w.findChild<QWidget *>("Picture1")->setFocus();
+    const QStringList expected = {u"Picture1"_s,      u"Picture2"_s,     u"Picture3"_s,     u"txtarmonica"_s,
+                                  u"Cmdperde"_s,      u"Cmddoppio"_s,    u"cmdmovimento"_s, u"Cmdpendolo"_s,
+                                  u"Txtistru"_s,      u"cmdtarmonica"_s, u"cmdfine"_s,      u"Cmdcosafa"_s,
+                                  u"Cmdistruzioni"_s, u"VScroll1"_s};
+    w.findChild<QWidget *>(u"Picture1"_s)->setFocus();
     QStringList walked;
     for (int i = 0; i < expected.size(); ++i) {
         walked << QApplication::focusWidget()->objectName();
@@ -217,7 +223,7 @@ void TestWindow::startUp()
     QVERIFY(w.pacer().textLine() == 119 * 80);
     // The opening curve's last frame stays: blue dots on the curve box.
     QVERIFY(countColour(shownPicture(w, "Picture3"), qRgb(0, 0, 255)) > 1000);
-    auto *label = w.findChild<QLabel *>("lblarmonica");
+    auto *label = w.findChild<QLabel *>(u"lblarmonica"_s);
     QCOMPARE(label->text().size(), 125);
     QCOMPARE(label->width(), 271);
     QVERIFY(label->height() >= label->fontMetrics().height());
@@ -230,7 +236,7 @@ void TestWindow::staticCurvePixels()
 {
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    w.findChild<QLineEdit *>("txtarmonica")->setText("100");
+    w.findChild<QLineEdit *>(u"txtarmonica"_s)->setText(u"100"_s);
     w.Cmdpendolo_Click();
     const QImage image = shownPicture(w, "Picture3");
     const QRgb blue = qRgb(0, 0, 255);
@@ -238,7 +244,7 @@ void TestWindow::staticCurvePixels()
     // dots around them, and an empty centre.
     for (const QPoint p : {QPoint(190, 125), QPoint(60, 125), QPoint(125, 190), QPoint(125, 60)})
         QVERIFY2(image.pixel(p) == blue || image.pixel(p + QPoint(-1, -1)) == blue,
-                 qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+                 qPrintable(u"%1,%2"_s.arg(p.x()).arg(p.y())));
     QCOMPARE(image.pixel(125, 125), qRgb(0, 0, 0));
     QCOMPARE(image.pixel(200, 125), qRgb(0, 0, 0));
     // Only black and blue: no stray colour.
@@ -249,8 +255,8 @@ void TestWindow::noticePixels()
 {
     Frmpendolo w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
-    box->setText("12abc");
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
+    box->setText(u"12abc"_s);
     w.Cmdpendolo_Click();
     QCOMPARE(box->text(), QStringLiteral("12abc"));
     const QImage image = shownPicture(w, "Picture3");
@@ -305,9 +311,9 @@ void TestWindow::aFailingSceneLeavesTheWindowUsable()
 {
     FailingWindow w(Frmpendolo::Pacing::Off);
     w.Form_Load();
-    auto *still = w.findChild<QPushButton *>("Cmdpendolo");
-    auto *box = w.findChild<QLineEdit *>("txtarmonica");
-    box->setText("100");
+    auto *still = w.findChild<QPushButton *>(u"Cmdpendolo"_s);
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
+    box->setText(u"100"_s);
     w.failures = 1;
     // Clicked as the user clicks: the failure must not leave through the click.
     QTest::mouseClick(still, Qt::LeftButton);

@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace brovaci;
 
 namespace {
@@ -45,7 +47,7 @@ int main(int argc, char *argv[])
     const auto colour = [&](int i) { return QRgb(0xFF000000u | args.value(i).toUInt(nullptr, 16)); };
     const auto area = [&] { return QRect(num(2), num(3), num(4), num(5)) & shot.rect(); };
 
-    if (command == "count" && args.size() == 7) {
+    if (command == u"count"_s && args.size() == 7) {
         const QRect r = area();
         const QRgb want = colour(6);
         long n = 0;
@@ -55,7 +57,7 @@ int main(int argc, char *argv[])
         std::printf("%ld\n", n);
         return 0;
     }
-    if (command == "bbox" && args.size() == 3) {
+    if (command == u"bbox"_s && args.size() == 3) {
         const QRgb want = colour(2);
         QRect box;
         for (int y = 0; y < shot.height(); ++y)
@@ -65,7 +67,7 @@ int main(int argc, char *argv[])
         std::printf("%d %d %d %d\n", box.x(), box.y(), box.width(), box.height());
         return box.isEmpty() ? 1 : 0;
     }
-    if (command == "pattern" && args.size() == 7) {
+    if (command == u"pattern"_s && args.size() == 7) {
         const QRect r = area();
         const QRgb want = colour(6);
         QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -77,12 +79,12 @@ int main(int argc, char *argv[])
         std::printf("%s\n", hash.result().toHex().left(16).constData());
         return 0;
     }
-    if (command == "match" && args.size() == 6) {
+    if (command == u"match"_s && args.size() == 6) {
         testing::CanvasStage stage;
         stage.text = args[5];
-        if (args[4] == "still")
+        if (args[4] == u"still"_s)
             scenes::Cmdpendolo_Click(stage);
-        else if (args[4] == "turning")
+        else if (args[4] == u"turning"_s)
             scenes::cmdtarmonica_Click(stage);
         else
             return usage();
