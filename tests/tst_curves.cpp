@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 using namespace brovaci;
 using namespace Qt::StringLiterals;
@@ -193,46 +195,72 @@ void TestCurves::threeDimensional()
              qPrintable(why));
 }
 
+namespace {
+// Every scene that reads the period number, started as the user starts it.
+enum class Reader { Still, Turning, DampedFilm, DampedStill };
+void start(Reader reader, Stage &stage)
+{
+    switch (reader) {
+    case Reader::Still: scenes::Cmdpendolo_Click(stage); break;
+    case Reader::Turning: scenes::cmdtarmonica_Click(stage); break;
+    case Reader::DampedFilm: scenes::Cmdperde_Click(stage); break;
+    case Reader::DampedStill: scenes::Cmdperde_MouseDown(stage, 2, 0, 10, 10); break; // the right button
+    }
+}
+} // namespace
+
 void TestCurves::failures_data()
 {
+    QTest::addColumn<Reader>("reader");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("clearsBeforeFailing"); // the still figure only clears once the number is read
-    QTest::addRow("empty") << "" << false;
-    QTest::addRow("letters") << "abc" << false;
-    QTest::addRow("letters-after-digits") << "12abc" << false;
-    QTest::addRow("inf") << "inf" << false;
-    QTest::addRow("nan") << "nan" << false;
-    QTest::addRow("beyond-double-range") << "1e400" << false;
-    QTest::addRow("overflow-in-the-sweep") << "1e308" << true;
-    QTest::addRow("overflow-negative") << "-1e308" << true;
+    QTest::addColumn<bool>("overflows"); // read as a number, failing only in the sweep
+    const std::pair<const char *, Reader> readers[] = {{"still", Reader::Still},
+                                                       {"turning", Reader::Turning},
+                                                       {"damped-film", Reader::DampedFilm},
+                                                       {"damped-still", Reader::DampedStill}};
+    const std::tuple<const char *, QString, bool> texts[] = {{"empty", QString(), false},
+                                                             {"letters", u"abc"_s, false},
+                                                             {"letters-after-digits", u"12abc"_s, false},
+                                                             {"inf", u"inf"_s, false},
+                                                             {"nan", u"nan"_s, false},
+                                                             {"beyond-double-range", u"1e400"_s, false},
+                                                             {"overflow-in-the-sweep", u"1e308"_s, true},
+                                                             {"overflow-negative", u"-1e308"_s, true}};
+    for (const auto &[scene, reader] : readers)
+        for (const auto &[name, text, overflows] : texts)
+            QTest::addRow("%s-%s", scene, name) << reader << text << overflows;
 }
 
 void TestCurves::failures()
 {
+    QFETCH(Reader, reader);
     QFETCH(QString, text);
-    QFETCH(bool, clearsBeforeFailing);
+    QFETCH(bool, overflows);
 
-    RecordingStage still;
-    still.text = text;
-    scenes::Cmdpendolo_Click(still);
-    QCOMPARE(still.count(OpKind::PSet), 0);
-    QCOMPARE(still.printed(3), expectedNotice());
-    QCOMPARE(still.touched(1), clearsBeforeFailing);
-    QCOMPARE(still.touched(2), clearsBeforeFailing);
-    QCOMPARE(still.log.back().kind, OpKind::Print);
-
-    RecordingStage turning;
-    turning.text = text;
-    scenes::cmdtarmonica_Click(turning);
-    QCOMPARE(turning.count(OpKind::PSet), 0);
-    QCOMPARE(turning.count(OpKind::Pause), 0);
-    QCOMPARE(turning.printed(3), expectedNotice());
-    // Already blank before the number was read.
-    QCOMPARE(turning.count(OpKind::Cls, 1), 1);
-    QCOMPARE(turning.count(OpKind::Cls, 2), 1);
-    QVERIFY(turning.periodBoxShown);
-    QCOMPARE(turning.ops(OpKind::ForeColor, 3).front().colour, Red);
-    QCOMPARE(turning.ops(OpKind::FontSize, 3).front().a, 14.f);
+    RecordingStage stage;
+    stage.text = text;
+    start(reader, stage);
+    QCOMPARE(stage.count(OpKind::PSet), 0);
+    QCOMPARE(stage.count(OpKind::Pause), 0);
+    QCOMPARE(stage.printed(3), expectedNotice());
+    QCOMPARE(stage.ops(OpKind::ForeColor, 3).back().colour, Red);
+    QCOMPARE(stage.log.back().kind, OpKind::Print);
+    switch (reader) {
+    case Reader::Still:
+        // The still figure clears the pendulums only once the number is read.
+        QCOMPARE(stage.touched(1), overflows);
+        QCOMPARE(stage.touched(2), overflows);
+        break;
+    case Reader::Turning:
+        // Already blank before the number was read.
+        QCOMPARE(stage.count(OpKind::Cls, 1), 1);
+        QCOMPARE(stage.count(OpKind::Cls, 2), 1);
+        QVERIFY(stage.periodBoxShown);
+        QCOMPARE(stage.ops(OpKind::FontSize, 3).front().a, 14.f);
+        break;
+    case Reader::DampedFilm: QVERIFY(stage.periodBoxShown); break;
+    case Reader::DampedStill: break;
+    }
 }
 
 void TestCurves::scrollOverflowEndsTheRun()

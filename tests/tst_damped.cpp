@@ -28,8 +28,6 @@ private slots:
     void stillFigure();
     void stillColours_data();
     void stillColours();
-    void failures_data();
-    void failures();
     void mouseButtons();
     void stillFigurePixels();
 };
@@ -163,34 +161,6 @@ void TestDamped::stillColours()
     RecordingStage stage;
     rightPress(stage);
     QCOMPARE(stage.ops(OpKind::PSet, 3)[size_t(point)].colour, Colour(colour));
-}
-
-void TestDamped::failures_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addRow("letters") << "abc";
-    QTest::addRow("empty") << "";
-    QTest::addRow("letters-after-digits") << "12abc";
-    QTest::addRow("overflow") << "1e308";
-    QTest::addRow("overflow-negative") << "-1e308";
-}
-
-void TestDamped::failures()
-{
-    QFETCH(QString, text);
-    RecordingStage filmStage;
-    filmStage.text = text;
-    scenes::Cmdperde_Click(filmStage);
-    QCOMPARE(filmStage.count(OpKind::PSet), 0);
-    QCOMPARE(filmStage.printed(3), expectedNotice());
-    QVERIFY(filmStage.periodBoxShown);
-
-    RecordingStage still;
-    still.text = text;
-    rightPress(still);
-    QCOMPARE(still.count(OpKind::PSet), 0);
-    QCOMPARE(still.printed(3), expectedNotice());
-    QCOMPARE(still.log.back().kind, OpKind::Print);
 }
 
 void TestDamped::mouseButtons()
