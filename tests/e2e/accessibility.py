@@ -5,19 +5,23 @@
 Run by accessibility.sh, which starts the display and the buses. The window
 is at the top-left corner of a 1024 x 768 screen with no window manager, so
 the layout's reference point is (512, 384). Each step waits on what the
-program shows or says, never on a fixed time.
+program shows or says, never on a fixed time. One test method per
+behaviour, run in the order of their numbers: the later ones drive the
+program that the first ones read.
+    accessibility.py BROVACI SHOTPROBE WORK
 """
 import os
 import subprocess
 import sys
 import time
+import unittest
 
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import design  # noqa: E402
 
-APP, PROBE, WORK = sys.argv[1:4]
+APP, PROBE, WORK = sys.argv[1:4] if len(sys.argv) == 4 else sys.exit(__doc__)
 CURVE_BOX = design.AREAS['curve']
 PENDULUM_BOX = design.AREAS['pendulum']
 
@@ -64,19 +68,6 @@ TAB_ORDER = ["Curva Statica", "Istruzioni e descrizione", "Curva Tridimensionale
              "Foglio scorrevole", "Figura delle curve", "Numero del periodo",
              "Perdita di spinta dei due brovaci", "Movimento Doppio Pendolo", "Movimento Pendolo Singolo"]
 
-failures = []
-checks = 0
-
-
-def check(condition, what):
-    global checks
-    checks += 1
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
-
 def wait_until(predicate, seconds, step=0.1):
     until = time.monotonic() + seconds
     while time.monotonic() < until:
@@ -88,7 +79,8 @@ def wait_until(predicate, seconds, step=0.1):
 
 
 def start():
-    program = subprocess.Popen([APP], stdout=open(f"{WORK}/app.log", "w"), stderr=subprocess.STDOUT)
+    with open(f"{WORK}/app.log", "w") as log:
+        program = subprocess.Popen([APP], stdout=log, stderr=subprocess.STDOUT)
 
     def frame():
         for app in pyatspi.Registry.getDesktop(0):
@@ -101,10 +93,10 @@ def start():
     window = wait_until(frame, 30, 0.25)
     if window is None:
         program.kill()
-        sys.exit("FAIL: the window never appeared on the accessibility bus")
+        raise AssertionError("the window never appeared on the accessibility bus")
     if not wait_until(lambda: probe("match", shot(), CURVE_BOX[0], CURVE_BOX[1], "turning", "200") == 0, 30, 0.3):
         program.kill()
-        sys.exit("FAIL: the opening curve did not end on its last frame")
+        raise AssertionError("the opening curve did not end on its last frame")
     return program, window
 
 
@@ -142,13 +134,6 @@ def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
 
 
-# --- The tree, the focus order, a press, and changes during a film.
-program, window = start()
-check(window.getRoleName() == "frame", f"the window is a frame named \"pendolo\" ({window.getRoleName()})")
-found = controls(window)
-check(window.childCount == 15, f"the frame holds 15 controls ({window.childCount})")
-
-
 def actions(control):
     try:
         action = control.queryAction()
@@ -161,60 +146,100 @@ def interfaces(control):
     return set(pyatspi.listInterfaces(control))
 
 
-for name, (role, description) in CONTROLS.items():
-    child = found.get(name)
-    check(child is not None and child.getRole() == ROLES[role] and child.description == description
-          and set(INTERFACES[role]) <= interfaces(child),
-          f"{name[:40]!r}: {role}" + (f", described {description!r}" if description else "")
-          + "".join(f", with {i}" for i in INTERFACES[role])
-          + ("" if child is None else f" (seen: {child.getRoleName()}, {child.description!r}, {sorted(interfaces(child))})"))
-    if role == "push button" and child is not None:
-        check("Press" in actions(child), f"{name[:40]!r} can be pressed ({actions(child)})")
-for name in ("Numero del periodo", "Istruzioni e descrizione"):
-    check("EditableText" in interfaces(found[name]), f"{name!r} can be typed in, as its box can")
+class TreeFocusAndPresses(unittest.TestCase):
+    """The tree, the focus order, a press, and what is asked during a film."""
 
-check(focused(window) == "Movimento Pendolo Singolo", "start-up puts the focus on \"Movimento Pendolo Singolo\"")
-walked = []
-for expected in TAB_ORDER:
-    was = focused(window)
-    key("Tab")
-    walked.append(wait_until(lambda: focused(window) != was and focused(window), 10, 0.05))
-check(walked == TAB_ORDER, f"Tab walks the designed order (walked: {walked})")
-key("shift+Tab")
-check(wait_until(lambda: focused(window) == "Movimento Doppio Pendolo", 10, 0.05), "Shift+Tab walks it back")
+    @classmethod
+    def setUpClass(cls):
+        cls.program, cls.window = start()
+        cls.found = controls(cls.window)
 
-press(found["Curva Statica"])
-check(wait_until(lambda: still_mismatch("200") == 0, 30, 0.3), "a press on \"Curva Statica\" draws the still curve")
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.terminate()
+        cls.program.wait()
 
-scroll = found["Limitatore di velocità"].queryValue()
-period = found["Numero del periodo"]
-press(found["Movimento Doppio Pendolo"])
-# The film lasts 12.6 s: what is asked of the program while it plays waits.
-check(wait_until(lambda: probe("count", shot(), *CURVE_BOX, "ff0000") > 100, 30, 0.2), "the double pendulum plays")
-period.queryEditableText().setTextContents("100")
-press(found["Curva Statica"])
-scroll.currentValue = 500
-check(scroll.currentValue == 10, f"during the film the scroll value waits ({scroll.currentValue})")
-text = period.queryText().getText(0, -1)
-check(text == "200", f"during the film the period text waits ({text!r})")
-shown = shot()
-check(probe("count", shown, *PENDULUM_BOX, "ff0000") > 100 and probe("match", shown, CURVE_BOX[0], CURVE_BOX[1], "still", "100") > 0,
-      "during the film the film plays, and the press waits")
-check(wait_until(lambda: scroll.currentValue == 500, 60, 0.5), "after the film the scroll value is set")
-check(period.queryText().getText(0, -1) == "100", "after the film the period text is set")
-check(wait_until(lambda: still_mismatch("100") == 0, 30, 0.3),
-      "after the film the press runs, after the text set before it: the still curve for 100")
-program.terminate()
-program.wait()
+    def test_01_the_window_is_a_frame(self):
+        self.assertEqual(self.window.getRoleName(), "frame")
 
-# --- Enter at start-up plays the single pendulum film.
-program, window = start()
-before = probe("count", shot(), *PENDULUM_BOX, "ff0000")
-key("Return")
-after = wait_until(lambda: probe("count", shot(), *PENDULUM_BOX, "ff0000"), 30, 0.2)
-check(before == 0 and after > 100, f"Enter at start-up plays the single pendulum film ({before} then {after} red pixels)")
-program.terminate()
-program.wait()
+    def test_02_the_frame_holds_fifteen_controls(self):
+        self.assertEqual(self.window.childCount, 15)
 
-print(f"{checks - len(failures)} passed, {len(failures)} failed")
-sys.exit(1 if failures else 0)
+    def test_03_each_control_by_role_name_and_description(self):
+        for name, (role, description) in CONTROLS.items():
+            with self.subTest(name[:40]):
+                child = self.found.get(name)
+                self.assertIsNotNone(child, f"no control named {name!r}")
+                self.assertEqual(child.getRole(), ROLES[role], child.getRoleName())
+                self.assertEqual(child.description, description)
+                self.assertLessEqual(set(INTERFACES[role]), interfaces(child))
+
+    def test_04_the_buttons_can_be_pressed(self):
+        for name, (role, _) in CONTROLS.items():
+            if role == "push button":
+                with self.subTest(name[:40]):
+                    self.assertIn("Press", actions(self.found[name]))
+
+    def test_05_the_text_boxes_can_be_typed_in(self):
+        for name in ("Numero del periodo", "Istruzioni e descrizione"):
+            with self.subTest(name):
+                self.assertIn("EditableText", interfaces(self.found[name]))
+
+    def test_06_start_up_focuses_the_single_pendulum(self):
+        self.assertEqual(focused(self.window), "Movimento Pendolo Singolo")
+
+    def test_07_tab_walks_the_designed_order(self):
+        walked = []
+        for _ in TAB_ORDER:
+            was = focused(self.window)
+            key("Tab")
+            walked.append(wait_until(lambda: focused(self.window) != was and focused(self.window), 10, 0.05))
+        self.assertEqual(walked, TAB_ORDER)
+
+    def test_08_shift_tab_walks_it_back(self):
+        key("shift+Tab")
+        self.assertTrue(wait_until(lambda: focused(self.window) == "Movimento Doppio Pendolo", 10, 0.05),
+                        focused(self.window))
+
+    def test_09_a_press_on_curva_statica_draws_the_still_curve(self):
+        press(self.found["Curva Statica"])
+        self.assertTrue(wait_until(lambda: still_mismatch("200") == 0, 30, 0.3))
+
+    def test_10_what_is_asked_during_a_film_waits_and_runs_after_it_in_order(self):
+        scroll = self.found["Limitatore di velocità"].queryValue()
+        period = self.found["Numero del periodo"]
+        press(self.found["Movimento Doppio Pendolo"])
+        # The film lasts 12.6 s: what is asked of the program while it plays waits.
+        self.assertTrue(wait_until(lambda: probe("count", shot(), *CURVE_BOX, "ff0000") > 100, 30, 0.2),
+                        "the double pendulum does not play")
+        period.queryEditableText().setTextContents("100")
+        press(self.found["Curva Statica"])
+        scroll.currentValue = 500
+        self.assertEqual(scroll.currentValue, 10, "during the film the scroll value waits")
+        self.assertEqual(period.queryText().getText(0, -1), "200", "during the film the period text waits")
+        shown = shot()
+        self.assertGreater(probe("count", shown, *PENDULUM_BOX, "ff0000"), 100, "during the film the film plays")
+        self.assertGreater(probe("match", shown, CURVE_BOX[0], CURVE_BOX[1], "still", "100"), 0,
+                           "during the film the press waits")
+        self.assertTrue(wait_until(lambda: scroll.currentValue == 500, 60, 0.5), "after the film the scroll value is set")
+        self.assertEqual(period.queryText().getText(0, -1), "100", "after the film the period text is set")
+        self.assertTrue(wait_until(lambda: still_mismatch("100") == 0, 30, 0.3),
+                        "after the film the press runs, after the text set before it: the still curve for 100")
+
+
+class EnterAtStartUp(unittest.TestCase):
+    def test_enter_plays_the_single_pendulum_film(self):
+        program, _ = start()
+        try:
+            before = probe("count", shot(), *PENDULUM_BOX, "ff0000")
+            key("Return")
+            after = wait_until(lambda: probe("count", shot(), *PENDULUM_BOX, "ff0000"), 30, 0.2)
+            self.assertEqual(before, 0)
+            self.assertGreater(after, 100)
+        finally:
+            program.terminate()
+            program.wait()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)

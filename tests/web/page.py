@@ -9,12 +9,14 @@ page says so. A screen reader finds the buttons and presses one. Then the
 page's own failures: a browser without WebAssembly, and a download that
 fails; and its loading: the progress of a slow download, and a server that
 does not send .wasm as WebAssembly. Each waits on what the page shows, never
-on a fixed time.
+on a fixed time. One test method per behaviour; within a class they run in
+the order of their numbers, on one page.
     python3 page.py SITE SHOTPROBE"""
 import os
 import re
 import sys
 import tempfile
+import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
@@ -24,132 +26,178 @@ from browser import design, probe, wait_until  # noqa: E402
 SINGLE_PENDULUM_SECONDS = 18 * 10000 * 31.75e-6  # 18 pauses of 10000 passes: 5.715 s
 TURNING_FRAMES = 119
 
-failures = []
+if len(sys.argv) != 3:
+    sys.exit(__doc__)
+SITE, SHOTPROBE = sys.argv[1:3]
+WORK = tempfile.mkdtemp(prefix='brovaci-web-')
+CURVE_X, CURVE_Y = design.AREAS['curve'][:2]
+servers = {}
 
 
-def check(condition, what):
-    print(('ok   ' if condition else 'FAIL ') + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
+def setUpModule():
+    servers['page'] = serve.start(SITE)
 
 
-def main(site, shotprobe):
-    server, address = serve.start(site)
-    work = tempfile.mkdtemp(prefix='brovaci-web-')
-    curve_x, curve_y = design.AREAS['curve'][:2]
+def tearDownModule():
+    for server, _ in servers.values():
+        server.shutdown()
 
-    def matches(scene, text, name):
-        shot = page.screenshot(os.path.join(work, f'{name}.png'))
-        return probe(shotprobe, 'match', shot, curve_x, curve_y, scene, text) == '0'
 
-    page = browser.Page(address + 'index.html')
-    try:
-        # The opening curve: every frame of it is shown, and the last stays.
-        def opening_ended():
-            return page.picture_count() > TURNING_FRAMES and matches('turning', '200', 'opening')
-        check(wait_until(opening_ended, 60, 0.5), 'the opening curve plays and ends on its last frame')
-        frames = page.distinct('curve', 'p.curve.blue > 0')
-        check(frames >= TURNING_FRAMES, f'the page showed {frames} different frames of the opening curve\'s '
-                                        f'{TURNING_FRAMES}')
-        check(page.message() == '' and 'pendolo' == page.driver.title, 'the page is the window "pendolo"')
+def address():
+    return servers['page'][1]
 
-        # The still curve for 200, then for 100, as the Linux build draws them.
-        page.click_on('Cmdpendolo')
-        check(wait_until(lambda: matches('still', '200', 'still-200'), 20), 'the still curve for 200')
-        still_200 = page.pictures(page.picture_count() - 1)[0]['curve']['hash']
-        page.type_period('100')
-        page.click_on('Cmdpendolo')
-        check(wait_until(lambda: matches('still', '100', 'still-100'), 20), 'the still curve for 100')
 
-        # Text that is not a number: the red notice, and no figure.
-        page.type_period('abc')
-        page.click_on('Cmdpendolo')
-        notice = wait_until(lambda: page.first_picture(page.picture_count() - 1, 'p.curve.red > 100'), 20)
-        check(bool(notice) and notice['curve']['blue'] == 0, '"abc" gives the red notice')
+def matches(page, scene, text, name):
+    """Whether the curve box shows, pixel for pixel, what the Linux build
+    draws for SCENE (still or turning) and the period TEXT."""
+    shot = page.screenshot(os.path.join(WORK, f'{name}.png'))
+    return probe(SHOTPROBE, 'match', shot, CURVE_X, CURVE_Y, scene, text) == '0'
 
-        # The single pendulum, and a click on Curva Statica made during it:
-        # the still curve comes once the film has ended, its nominal time after
-        # the film's first frame.
+
+class OnePage(unittest.TestCase):
+    """A page opened once, used from the opening curve to CHIUDI."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = browser.Page(address() + 'index.html')
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def test_01_the_opening_curve_plays_and_ends_on_its_last_frame(self):
+        def ended():
+            return self.page.picture_count() > TURNING_FRAMES and matches(self.page, 'turning', '200', 'opening')
+        self.assertTrue(wait_until(ended, 60, 0.5))
+
+    def test_02_every_frame_of_the_opening_curve_is_shown(self):
+        self.assertGreaterEqual(self.page.distinct('curve', 'p.curve.blue > 0'), TURNING_FRAMES)
+
+    def test_03_the_page_is_the_window_pendolo(self):
+        self.assertEqual(self.page.message(), '')
+        self.assertEqual(self.page.driver.title, 'pendolo')
+
+    def test_04_the_still_curve_for_200_as_on_linux(self):
+        self.page.click_on('Cmdpendolo')
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '200', 'still-200'), 20))
+        type(self).still_200 = self.page.pictures(self.page.picture_count() - 1)[0]['curve']['hash']
+
+    def test_05_the_still_curve_for_100_as_on_linux(self):
+        self.page.type_period('100')
+        self.page.click_on('Cmdpendolo')
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '100', 'still-100'), 20))
+
+    def test_06_abc_gives_the_red_notice_and_no_figure(self):
+        self.page.type_period('abc')
+        self.page.click_on('Cmdpendolo')
+        notice = wait_until(lambda: self.page.first_picture(self.page.picture_count() - 1, 'p.curve.red > 100'), 20)
+        self.assertTrue(notice, 'no red notice')
+        self.assertEqual(notice['curve']['blue'], 0)
+
+    def test_07_a_click_made_during_the_single_pendulum_runs_after_it(self):
+        # The still curve comes once the film has ended, its nominal time
+        # after the film's first frame.
+        page = self.page
         page.type_period('200')
         seen = page.picture_count()
         page.click_on('cmdmovimento')
         started = wait_until(lambda: page.first_picture(seen, 'p.pendulum.red > 0'), 20)
-        check(bool(started), 'the single-pendulum film starts')
+        self.assertTrue(started, 'the single-pendulum film did not start')
         page.click_on('Cmdpendolo')
+        still_200 = getattr(self, 'still_200', None)
+        self.assertIsNotNone(still_200, 'the still curve for 200 was never seen')
         ended = wait_until(lambda: page.first_picture(seen, f'p.curve.hash === {still_200}'),
                            SINGLE_PENDULUM_SECONDS * 3, 0.5)
-        if check(bool(started) and bool(ended), 'the click on "Curva Statica" made during the film runs after it'):
-            film = [p for p in page.pictures(seen) if p['at'] < ended['at']]
-            check(all(p['curve']['blue'] == 0 for p in film), 'nothing of the still curve during the film')
-            seconds = (ended['at'] - started['at']) / 1000
-            check(abs(seconds - SINGLE_PENDULUM_SECONDS) <= 0.03 * SINGLE_PENDULUM_SECONDS,
-                  f'the film lasted {seconds:.3f} s, nominal {SINGLE_PENDULUM_SECONDS:.3f} s (within 3 %)')
+        self.assertTrue(ended, 'the click on "Curva Statica" did not run after the film')
+        film = [p for p in page.pictures(seen) if p['at'] < ended['at']]
+        self.assertTrue(all(p['curve']['blue'] == 0 for p in film), 'the still curve showed during the film')
+        seconds = (ended['at'] - started['at']) / 1000
+        self.assertLessEqual(abs(seconds - SINGLE_PENDULUM_SECONDS), 0.03 * SINGLE_PENDULUM_SECONDS,
+                             f'the film lasted {seconds:.3f} s, nominal {SINGLE_PENDULUM_SECONDS:.3f} s')
 
-        # CHIUDI ends the program; the page says so, and offers a new start.
-        page.click_on('cmdfine')
-        check(wait_until(lambda: page.message() == 'Brovaci è terminato.', 20), 'CHIUDI ends the program')
-        check(page.script('return !document.getElementById("again").hidden'), 'the page offers to start it again')
-        errors = [m for m in page.console() if 'SEVERE' in m or 'Uncaught' in m or 'rror' in m]
-        check(not errors, 'nothing went wrong in the console' + ''.join('\n     ' + e for e in errors))
-    finally:
-        page.close()
+    def test_08_chiudi_ends_the_program_and_the_page_offers_a_new_start(self):
+        self.page.click_on('cmdfine')
+        self.assertTrue(wait_until(lambda: self.page.message() == 'Brovaci è terminato.', 20), self.page.message())
+        self.assertTrue(self.page.script('return !document.getElementById("again").hidden'))
 
-    # A screen reader: Qt's hidden button for one lays the controls out for
-    # it, the page stays up, and "Curva Statica" pressed there draws the
-    # still curve.
-    page = browser.Page(address + 'index.html')
-    try:
-        wait_until(opening_ended, 60, 0.5)
-        nodes = page.enable_screen_reader()
-        buttons = {name for role, name, _ in nodes if role == 'button'}
+    def test_09_nothing_went_wrong_in_the_console(self):
+        errors = [m for m in self.page.console() if 'SEVERE' in m or 'Uncaught' in m or 'rror' in m]
+        self.assertEqual(errors, [])
+
+
+class ScreenReader(unittest.TestCase):
+    """Qt's hidden button for a screen reader lays the controls out for it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = browser.Page(address() + 'index.html')
+        wait_until(lambda: matches(cls.page, 'turning', '200', 'reader-opening'), 60, 0.5)
+        cls.nodes = cls.page.enable_screen_reader()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def test_1_it_finds_the_eight_buttons(self):
+        buttons = {name for role, name, _ in self.nodes if role == 'button'}
         wanted = {' '.join(c['text'].split()) for c in design.DESIGN['controls'] if c['kind'] == 'button'}
-        check(wanted <= buttons, 'a screen reader finds the eight buttons' +
-              ''.join(f'\n     missing: {name}' for name in sorted(wanted - buttons)))
-        check(page.reader_press('button', 'Curva Statica')
-              and wait_until(lambda: matches('still', '200', 'reader'), 20),
-              '"Curva Statica" pressed by a screen reader draws the still curve')
-        errors = [m for m in page.console() if 'Uncaught' in m or 'rror' in m]
-        check(not errors, 'the page stays up with a screen reader' + ''.join('\n     ' + e for e in errors))
-    finally:
-        page.close()
+        self.assertLessEqual(wanted, buttons, f'missing: {sorted(wanted - buttons)}')
 
-    # A browser without WebAssembly, and a download that fails: the page says so.
-    for without, blocked, said in ((True, [], 'Questo browser non può far partire Brovaci'),
-                                   (False, ['*brovaci.wasm'], 'Non è stato possibile scaricare Brovaci')):
-        page = browser.Page(address + 'index.html', watch=False, without_webassembly=without, blocked=blocked)
+    def test_2_curva_statica_pressed_there_draws_the_still_curve(self):
+        self.assertTrue(self.page.reader_press('button', 'Curva Statica'))
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '200', 'reader'), 20))
+
+    def test_3_the_page_stays_up(self):
+        errors = [m for m in self.page.console() if 'Uncaught' in m or 'rror' in m]
+        self.assertEqual(errors, [])
+
+
+class PageFailures(unittest.TestCase):
+    """A browser without WebAssembly, and a download that fails: the page says so."""
+
+    def says(self, said, **options):
+        page = browser.Page(address() + 'index.html', watch=False, **options)
         try:
-            check(wait_until(lambda: page.message().startswith(said), 20),
-                  f'"{said}…" when {"the browser has no WebAssembly" if without else "the download fails"}')
+            self.assertTrue(wait_until(lambda: page.message().startswith(said), 20), page.message())
         finally:
             page.close()
 
-    # Over a slow network the loading page shows how much has arrived, and
-    # the program starts once it is all there; so it does from a server that
-    # sends the program as plain bytes rather than as WebAssembly.
-    octets, octets_address = serve.start(site, wasm_type='application/octet-stream')
-    for where, throughput, what in ((address, 3_000_000, 'over a slow network'),
-                                    (octets_address, None, 'from a server that does not know .wasm')):
-        page = browser.Page(where + 'index.html', throughput=throughput)
+    def test_a_browser_without_webassembly(self):
+        self.says('Questo browser non può far partire Brovaci', without_webassembly=True)
+
+    def test_a_download_that_fails(self):
+        self.says('Non è stato possibile scaricare Brovaci', blocked=['*brovaci.wasm'])
+
+
+class Loading(unittest.TestCase):
+    """Over a slow network the loading page shows how much has arrived, and
+    the program starts once it is all there; so it does from a server that
+    sends the program as plain bytes rather than as WebAssembly."""
+
+    def starts(self, page):
+        self.assertTrue(wait_until(lambda: page.distinct('curve', 'p.curve.blue > 0') > 0, 60, 0.5),
+                        'the program did not start')
+
+    def test_over_a_slow_network_it_shows_the_progress_then_starts(self):
+        page = browser.Page(address() + 'index.html', throughput=3_000_000)
         try:
-            if throughput:
-                def part_arrived():
-                    bar, words = page.progress()
-                    counted = re.fullmatch(r'(\d+,\d) MB di (\d+,\d) MB', words)
-                    return words if 0 < bar < 1 and counted and counted[1] != counted[2] else None
-                seen = wait_until(part_arrived, 20, 0.05)
-                check(seen, f'the loading page shows the download\'s progress ({seen or "nothing"})')
-            check(wait_until(lambda: page.distinct('curve', 'p.curve.blue > 0') > 0, 60, 0.5),
-                  f'the program starts {what}')
+            def part_arrived():
+                bar, words = page.progress()
+                counted = re.fullmatch(r'(\d+,\d) MB di (\d+,\d) MB', words)
+                return words if 0 < bar < 1 and counted and counted[1] != counted[2] else None
+            self.assertTrue(wait_until(part_arrived, 20, 0.05), 'no progress shown')
+            self.starts(page)
         finally:
             page.close()
-    octets.shutdown()
-    server.shutdown()
-    print(f'{len(failures)} failed' if failures else 'all passed')
-    return 1 if failures else 0
+
+    def test_from_a_server_that_does_not_know_wasm(self):
+        servers['octets'] = serve.start(SITE, wasm_type='application/octet-stream')
+        page = browser.Page(servers['octets'][1] + 'index.html')
+        try:
+            self.starts(page)
+        finally:
+            page.close()
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    unittest.main(argv=sys.argv[:1], verbosity=2)
