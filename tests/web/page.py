@@ -14,6 +14,7 @@ the order of their numbers, on one page.
     python3 page.py SITE SHOTPROBE"""
 import os
 import re
+import shutil
 import sys
 import tempfile
 import unittest
@@ -153,10 +154,11 @@ class ScreenReader(unittest.TestCase):
 
 
 class PageFailures(unittest.TestCase):
-    """A browser without WebAssembly, and a download that fails: the page says so."""
+    """A browser without WebAssembly, a download that fails, a page opened
+    from the disk and a page copied without its files: the page says which."""
 
-    def says(self, said, **options):
-        page = browser.Page(address() + 'index.html', watch=False, **options)
+    def says(self, said, at=None, **options):
+        page = browser.Page(at or address() + 'index.html', watch=False, **options)
         try:
             self.assertTrue(wait_until(lambda: page.message().startswith(said), 20), page.message())
         finally:
@@ -167,6 +169,16 @@ class PageFailures(unittest.TestCase):
 
     def test_a_download_that_fails(self):
         self.says('Non è stato possibile scaricare Brovaci', blocked=['*brovaci.wasm'])
+
+    def test_a_page_opened_from_the_disk_says_so(self):
+        self.says('Brovaci non parte da una pagina aperta dal disco',
+                  at='file://' + os.path.abspath(os.path.join(SITE, 'index.html')))
+
+    def test_a_page_copied_alone_says_that_its_files_are_missing(self):
+        alone = tempfile.mkdtemp(prefix='brovaci-alone-', dir=WORK)
+        shutil.copy(os.path.join(SITE, 'index.html'), alone)
+        servers['alone'] = serve.start(alone)
+        self.says('Mancano dei file di Brovaci accanto a questa pagina', at=servers['alone'][1] + 'index.html')
 
 
 class Loading(unittest.TestCase):
