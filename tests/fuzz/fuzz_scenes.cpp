@@ -27,6 +27,7 @@
 #include <cstring>
 
 using namespace brovaci;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,7 +47,7 @@ public:
     {
         if (++clears > 2 && stopsFilms)
             throw Enough{};
-        kinds += 'c';
+        kinds += u'c';
         canvas.Cls();
     }
     void PSet(float x, float y, Colour colour) override
@@ -59,12 +60,12 @@ public:
     void Circle(float, float, float, float, Colour) override { require(false); }
     void Print(const QString &text) override
     {
-        kinds += 't';
+        kinds += u't';
         printed << text;
         canvas.Print(text);
     }
-    void setForeColor(Colour c) override { kinds += c == Red ? 'r' : '?'; }
-    void setFontSize(int points) override { kinds += points == NoticeFontSize ? 's' : '?'; }
+    void setForeColor(Colour c) override { kinds += c == Red ? u'r' : u'?'; }
+    void setFontSize(int points) override { kinds += points == NoticeFontSize ? u's' : u'?'; }
     void setVisible(bool) override { }
     void setLeft(double) override { }
     void setWidth(double) override { }
@@ -77,7 +78,7 @@ public:
         clears = 0;
     }
     // The stream ends with the notice: clear, red, 14 points, three lines.
-    bool endsWithNotice() const { return kinds.endsWith("crsttt") && printed == noticeLines(); }
+    bool endsWithNotice() const { return kinds.endsWith(u"crsttt"_s) && printed == noticeLines(); }
 
     Canvas canvas;
     QString kinds; // clears, colours, sizes and texts; points are counted
