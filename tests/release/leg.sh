@@ -34,6 +34,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 source "$top/tests/package/fetcherror.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+[[ $runs =~ ^[1-9][0-9]*$ ]] || fail "--runs takes a number of runs, not \"$runs\""
 [ "$(id -u)" -eq 0 ] || fail "the $suite leg runs as root"
 command -v mmdebstrap >/dev/null || fail "mmdebstrap is not installed"
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
