@@ -18,7 +18,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Weston composites in software, with pixman: its GL renderer runs on the
 # machine's Mesa, and on a cold start there it sometimes never took the
-# pointer from X (4 starts in 12 after the page cache was dropped; none in 10
+# pointer from X (6 starts in 16 after the page cache was dropped; none in 10
 # with pixman). Weston 10 (Debian 12) names the renderer --use-pixman, later
 # ones --renderer=pixman.
 pixman=--use-pixman
