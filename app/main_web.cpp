@@ -36,6 +36,9 @@ int main(int argc, char *argv[])
     // Widgets repaint through the platform's update requests; without a
     // delay of their own every frame of a film reaches the page at once.
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    // A screen reader finds the controls from the first moment, with nothing
+    // to press first (Brovaci's Qt is patched for it: scripts/web-qt).
+    qputenv("QT_WASM_ENABLE_ACCESSIBILITY", "1");
     // QApplication keeps argc and argv for as long as it lives, and here it
     // outlives main: both are copied where they stay (the loader's own are on
     // the stack of its call of main).
@@ -53,7 +56,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setWindowIcon(QIcon());
     addBundledFaces();
     // exec() would name the application as the root of what a screen reader
-    // reads; without it the page's "Enable Screen Reader" finds nothing.
+    // reads; the page lays the controls out for it from there.
     QAccessible::setRootObject(app);
     // There is no event loop to leave in a page: the program ends there and
     // then, and the page's loader hears of it.

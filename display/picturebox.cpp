@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/picturebox.h"
 
+#include "display/announce.h"
 #include "display/focusframe.h"
 #include "display/presenter.h"
 
@@ -40,6 +41,16 @@ void PictureBox::Cls()
     m_canvas.Cls();
     if (m_presenter)
         m_presenter->cleared(this);
+    if (!accessibleDescription().isEmpty())
+        Describe(QString());
+}
+
+void PictureBox::Describe(const QString &words)
+{
+    if (words == accessibleDescription())
+        return;
+    setAccessibleDescription(words); // which tells a screen reader that it changed
+    announce(this, words);
 }
 
 void PictureBox::PSet(float x, float y, Colour colour)

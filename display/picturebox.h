@@ -30,6 +30,8 @@ public:
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius, float aspect, Colour colour) override;
     void Print(const QString &text) override;
+    // The box's accessible description, announced to a screen reader.
+    void Describe(const QString &words) override;
     void setForeColor(Colour colour) override { m_canvas.setForeColor(colour); }
     void setFontSize(int points) override { m_canvas.setFontSize(points); }
     void setVisible(bool visible) override { QFrame::setVisible(visible); }

@@ -19,6 +19,7 @@ void ShowIncompatibleDataNotice(Surface &picture)
     picture.setFontSize(NoticeFontSize);
     for (const QString &line : noticeLines())
         picture.Print(line);
+    picture.Describe(noticeLines().join(QLatin1Char(' ')).simplified());
 }
 
 } // namespace brovaci

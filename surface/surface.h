@@ -26,6 +26,9 @@ public:
     virtual void Circle(float x, float y, float radius, float aspect, Colour colour) = 0;
     // Text at the text position in the fore colour, then a line break.
     virtual void Print(const QString &text) = 0;
+    // Says in words what the picture shows, for those who cannot see it; a
+    // screen reader hears it when it changes. Cls() takes it away.
+    virtual void Describe(const QString &words) { (void)words; }
 
     virtual void setForeColor(Colour colour) = 0;
     virtual void setFontSize(int points) = 0;

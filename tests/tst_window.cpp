@@ -56,6 +56,7 @@ private slots:
     void startUp();
     void staticCurvePixels();
     void noticePixels();
+    void noticeIsToldToAScreenReader();
     void handlerAskedForDuringASceneRunsAfterIt();
     void closeDuringASceneClosesAfterIt();
     void aFailingSceneLeavesTheWindowUsable();
@@ -273,6 +274,24 @@ void TestWindow::noticePixels()
     QVERIFY(lowest < 100);
     // Every line can be read whole: none runs into the right edge.
     QVERIFY2(rightmost < image.width() - 3, qPrintable(QString::number(rightmost)));
+}
+
+// The notice in words for a screen reader: the curve box's description
+// (announced to it: tests/e2e/accessibility.py), gone with the next curve.
+void TestWindow::noticeIsToldToAScreenReader()
+{
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
+    auto *picture = w.findChild<PictureBox *>(u"Picture3"_s);
+    auto *box = w.findChild<QLineEdit *>(u"txtarmonica"_s);
+    QCOMPARE(picture->accessibleDescription(), QString());
+    box->setText(u"abc"_s);
+    w.Cmdpendolo_Click();
+    QCOMPARE(picture->accessibleDescription(),
+             u"Hai immesso dati non compatibili nella finestrella bianca, cancella e cambiali."_s);
+    box->setText(u"200"_s);
+    w.Cmdpendolo_Click();
+    QCOMPARE(picture->accessibleDescription(), QString());
 }
 
 void TestWindow::handlerAskedForDuringASceneRunsAfterIt()

@@ -62,6 +62,8 @@ CONTROLS = {
     "Istruzioni": ("push button", ""),
     "Limitatore di velocità": ("scroll bar", ""),
 }
+# The notice for text that is not a number, as the curve box describes it.
+NOTICE = "Hai immesso dati non compatibili nella finestrella bianca, cancella e cambiali."
 # The focus order from "Movimento Pendolo Singolo ", where start-up puts it.
 TAB_ORDER = ["Curva Statica", "Istruzioni e descrizione", "Curva Tridimensionale", "CHIUDI",
              "Cosa fa il programma", "Istruzioni", "Limitatore di velocità", "Pendoli",
@@ -225,6 +227,17 @@ class TreeFocusAndPresses(unittest.TestCase):
         self.assertEqual(period.queryText().getText(0, -1), "100", "after the film the period text is set")
         self.assertTrue(wait_until(lambda: still_mismatch("100") == 0, 30, 0.3),
                         "after the film the press runs, after the text set before it: the still curve for 100")
+
+    def test_11_the_notice_for_text_that_is_not_a_number_is_told_and_then_taken_away(self):
+        # The description reaches the screen reader with its change: its own
+        # copy of it is brought up to date by the event.
+        curve, period = self.found["Figura delle curve"], self.found["Numero del periodo"]
+        period.queryEditableText().setTextContents("abc")
+        press(self.found["Curva Statica"])
+        self.assertTrue(wait_until(lambda: curve.description == NOTICE, 30, 0.2), curve.description)
+        period.queryEditableText().setTextContents("200")
+        press(self.found["Curva Statica"])
+        self.assertTrue(wait_until(lambda: curve.description == "", 30, 0.2), curve.description)
 
 
 class EnterAtStartUp(unittest.TestCase):
