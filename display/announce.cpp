@@ -11,7 +11,8 @@
 // The region is emptied at once and given the words two frames later: a
 // screen reader hears a change only from one frame to the next, and the
 // same notice twice is then two changes. A later call wins over a pending one.
-// clang-format off: it is JavaScript
+// (JavaScript, which clang-format would mangle.)
+// clang-format off
 EM_JS(void, brovaci_announce_on_page, (const char *words), {
     const region = document.getElementById("annunci");
     if (!region)
