@@ -18,6 +18,8 @@ HelpPanel::HelpPanel(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // What a screen reader calls the panel's own scroll bar.
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Scorrimento del testo"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     viewport()->installEventFilter(this);

@@ -184,34 +184,54 @@ class Page:
             code = f'Digit{c}' if c.isdigit() else f'Key{c.upper()}' if c.isalpha() else ''
             self.key(c, code, ord(c.upper()), text=c)
 
-    # What a screen reader reads: Chromium's accessibility tree. Qt lays the
-    # controls out for it once its hidden "Enable Screen Reader" button has
-    # been pressed, which a screen reader's user does first.
+    # What a screen reader reads: Chromium's accessibility tree, as the page
+    # lays it out from the start.
     def reader_nodes(self):
-        """(role, name, DOM node) of what the accessibility tree shows."""
-        return [(read(node, 'role'), read(node, 'name'), node.get('backendDOMNodeId'))
-                for node in self.cdp('Accessibility.getFullAXTree', {})['nodes'] if not node.get('ignored')]
+        """The nodes of the accessibility tree that a screen reader reads."""
+        return [node for node in self.cdp('Accessibility.getFullAXTree', {})['nodes'] if not node.get('ignored')]
+
+    def reader_node(self, role, name):
+        """The node a screen reader knows by role and name, or None."""
+        return next((node for node in self.reader_nodes()
+                     if read(node, 'role') == role and read(node, 'name') == name), None)
+
+    def reader_controls(self, seconds=20):
+        """The tree, once the window's controls are in it."""
+        return wait_until(lambda: (lambda nodes: nodes if any(read(n, 'name') == 'CHIUDI' for n in nodes) else [])(
+            self.reader_nodes()), seconds)
+
+    def reader_call(self, role, name, function):
+        """Calls a JavaScript function on the element behind a node, as a
+        screen reader acts on it; false if there is no such node."""
+        node = self.reader_node(role, name)
+        if not node or 'backendDOMNodeId' not in node:
+            return False
+        target = self.cdp('DOM.resolveNode', {'backendNodeId': node['backendDOMNodeId']})['object']['objectId']
+        self.cdp('Runtime.callFunctionOn', {'objectId': target, 'functionDeclaration': function})
+        return True
 
     def reader_press(self, role, name):
-        """Presses the node a screen reader knows by role and name, as it
-        presses it; false if there is none."""
-        for node_role, node_name, dom in self.reader_nodes():
-            if node_role == role and node_name == name and dom:
-                target = self.cdp('DOM.resolveNode', {'backendNodeId': dom})['object']['objectId']
-                self.cdp('Runtime.callFunctionOn',
-                         {'objectId': target, 'functionDeclaration': 'function () { this.click(); }'})
-                return True
-        return False
+        """Presses the node a screen reader knows by role and name, as it presses it."""
+        return self.reader_call(role, name, 'function () { this.click(); }')
 
-    def enable_screen_reader(self):
-        """Presses Qt's button for screen readers; the tree, once it shows the controls."""
-        if not wait_until(lambda: self.reader_press('button', 'Enable Screen Reader'), 20, 0.2):
-            return []
+    def reader_focus(self, role, name):
+        """Moves the page's focus to a node, as a screen reader moves it."""
+        return self.reader_call(role, name, 'function () { this.focus(); }')
 
-        def laid_out():
-            nodes = self.reader_nodes()
-            return nodes if any(role == 'button' and name != 'Enable Screen Reader' for role, name, _ in nodes) else []
-        return wait_until(laid_out, 20)
+    def reader_set_value(self, role, name, text):
+        """Sets a text box's value, as a screen reader sets it: the element
+        takes it and tells of the input."""
+        return self.reader_call(role, name, 'function () { this.focus(); this.value = %s; '
+                                'this.dispatchEvent(new InputEvent("input", { bubbles: true })); }' % repr(text))
+
+    def reader_focused(self):
+        """The (role, name) of the node that has the focus (not the page's,
+        which has it too), or None."""
+        for node in self.reader_nodes():
+            if read(node, 'role') != 'RootWebArea' and any(
+                    p['name'] == 'focused' and p['value'].get('value') for p in node.get('properties', [])):
+                return read(node, 'role'), read(node, 'name')
+        return None
 
     def reader_reads(self, control):
         """What a screen reader reads for a control, once laid out: its role,
