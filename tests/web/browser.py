@@ -63,7 +63,7 @@ WATCH_CANVAS = r'''
 class Page:
     """One Chromium showing the page at ADDRESS."""
 
-    def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None):
+    def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None, before=()):
         options = Options()
         self.profile = tempfile.TemporaryDirectory()
         # As root, without the network: the flags of a machine with no way out.
@@ -86,6 +86,8 @@ class Page:
                      {'offline': False, 'latency': 20, 'downloadThroughput': throughput, 'uploadThroughput': throughput})
         if without_webassembly:  # as an old browser, or one where it is switched off
             self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete globalThis.WebAssembly;'})
+        for source in before:  # scripts that run before the page's own
+            self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': source})
         if watch:
             areas = {name: list(area) for name, area in design.AREAS.items()}
             self.cdp('Page.addScriptToEvaluateOnNewDocument',

@@ -228,8 +228,9 @@ class ScreenReader(unittest.TestCase):
 
 
 class PageFailures(unittest.TestCase):
-    """A browser without WebAssembly, a download that fails, a page opened
-    from the disk and a page copied without its files: the page says which."""
+    """A browser without WebAssembly, a download that fails, a program that
+    fails as it starts, a page opened from the disk and a page copied without
+    its files: the page says which."""
 
     def says(self, said, at=None, **options):
         page = browser.Page(at or address() + 'index.html', watch=False, **options)
@@ -243,6 +244,10 @@ class PageFailures(unittest.TestCase):
 
     def test_a_download_that_fails(self):
         self.says('Non è stato possibile scaricare Brovaci', blocked=['*brovaci.wasm'])
+
+    def test_a_program_that_fails_as_it_starts_is_not_a_failed_download(self):
+        self.says('Brovaci si è interrotto per un errore',
+                  before=['HTMLCanvasElement.prototype.getContext = () => { throw new Error("no canvas"); };'])
 
     def test_a_page_opened_from_the_disk_says_so(self):
         self.says('Brovaci non parte da una pagina aperta dal disco',
