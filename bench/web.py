@@ -97,7 +97,7 @@ def main(site):
         page.reader_controls()
         named, unnamed = [], []
         for control in browser.design.DESIGN['controls']:
-            wanted = control.get('accessibleName') or ' '.join(control.get('text', '').split())
+            wanted = browser.design.reader_name(control)
             read = page.reader_reads(control['name'])
             if read and read[1] and read[1] == wanted:
                 named.append(control['name'])

@@ -16,6 +16,17 @@ CONTROLS = {c['name']: c for c in DESIGN['controls']}
 AREAS = {name: tuple(area) for name, area in DESIGN['areas'].items()}
 
 
+# The line under the white box, which the program writes there at start.
+HINT = ('Immetti nella casella bianca un numero che sia una frazione o un multiplo di 100 esempio '
+        '20,40,80,25,50, 75,120,150, 200, etc')
+
+
+def reader_name(control):
+    """What a screen reader reads as a control's name, its blanks collapsed:
+    the name given for it, else its caption's words, else (the label) its text."""
+    return control.get('accessibleName') or ' '.join(control.get('text', '').split()) or HINT
+
+
 def place(name):
     return tuple(CONTROLS[name]['place'])
 

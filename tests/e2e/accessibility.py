@@ -55,8 +55,7 @@ CONTROLS = {
     "Curva Statica": ("push button", ""),
     "Istruzioni e descrizione": ("text", ""),
     "Curva Tridimensionale": ("push button", "Per rallentare il movimento usa la barra a destra"),
-    "Immetti nella casella bianca un numero che sia una frazione o un multiplo di 100 esempio "
-    "20,40,80,25,50, 75,120,150, 200, etc": ("label", ""),
+    design.HINT: ("label", ""),
     "CHIUDI": ("push button", ""),
     "Cosa fa il programma": ("push button", ""),
     "Istruzioni": ("push button", ""),
