@@ -3,7 +3,8 @@
 // Draws Brovaci's icon: the figure eight a harmonograph draws for the period
 // number 200, on a black tile with the dark red of "CHIUDI" around it, the
 // same picture as brovaci.svg. Writes brovaci-16.png, brovaci-32.png and
-// brovaci-48.png into the given folder. It paints into images only: it needs
+// brovaci-48.png into the given folder, and brovaci-192.png and
+// brovaci-512.png for a web page installed as an app. It paints into images only: it needs
 // no display, nor even an application object, so that a cross build can run
 // it through its emulator (wine, or node for the web).
 #include <QDir>
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 192, 512})
         if (!drawIcon(size).save(folder.filePath(QStringLiteral("brovaci-%1.png").arg(size)), "PNG"))
             return 1;
     return 0;

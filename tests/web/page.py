@@ -253,6 +253,44 @@ class PageFailures(unittest.TestCase):
         self.says('Mancano dei file di Brovaci accanto a questa pagina', at=servers['alone'][1] + 'index.html')
 
 
+class Offline(unittest.TestCase):
+    """After one visit the page opens with the server gone; Chromium finds
+    nothing that stops it from installing the page."""
+
+    def test_after_one_visit_it_opens_without_the_server(self):
+        server, at = serve.start(SITE)
+        page = browser.Page(at + 'index.html')
+        try:
+            self.assertTrue(wait_until(lambda: page.picture_count() > TURNING_FRAMES, 60, 0.5))
+            self.assertEqual(page.cdp('Page.getInstallabilityErrors', {})['installabilityErrors'], [])
+            kept = wait_until(lambda: page.script(
+                'caches.keys().then(keys => { window.brovaciKept = keys; }); '
+                'return navigator.serviceWorker.controller && window.brovaciKept || [];'), 60, 0.5)
+            self.assertEqual(len(kept), 1, 'the page\'s files are not kept')
+            server.shutdown()
+            server.server_close()
+            page.driver.refresh()
+            self.assertTrue(wait_until(lambda: page.picture_count() > TURNING_FRAMES, 60, 0.5), page.message())
+            self.assertTrue(matches(page, 'turning', '200', 'offline'))
+        finally:
+            page.close()
+
+
+class OneFile(unittest.TestCase):
+    """The one-file page, copied alone into an empty folder, opened from the disk."""
+
+    def test_it_starts_from_the_disk_alone(self):
+        alone = tempfile.mkdtemp(prefix='brovaci-onefile-', dir=WORK)
+        name = next(f for f in os.listdir(SITE) if re.fullmatch(r'Brovaci-.+\.html', f))
+        shutil.copy(os.path.join(SITE, name), alone)
+        page = browser.Page('file://' + os.path.join(alone, name))
+        try:
+            self.assertTrue(wait_until(lambda: page.picture_count() > TURNING_FRAMES, 60, 0.5), page.message())
+            self.assertTrue(wait_until(lambda: matches(page, 'turning', '200', 'onefile'), 20))
+        finally:
+            page.close()
+
+
 class Loading(unittest.TestCase):
     """Over a slow network the loading page shows how much has arrived, and
     the program starts once it is all there; so it does from a server that

@@ -12,7 +12,8 @@ import threading
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      '.wasm': 'application/wasm', '.js': 'text/javascript'}
+                      '.wasm': 'application/wasm', '.js': 'text/javascript',
+                      '.webmanifest': 'application/manifest+json'}
 
     def log_message(self, *args):
         pass
