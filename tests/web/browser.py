@@ -63,7 +63,8 @@ WATCH_CANVAS = r'''
 class Page:
     """One Chromium showing the page at ADDRESS."""
 
-    def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None, before=()):
+    def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None, before=(),
+                 throttle=1):
         options = Options()
         self.profile = tempfile.TemporaryDirectory()
         # As root, without the network: the flags of a machine with no way out.
@@ -77,6 +78,8 @@ class Page:
         self.driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
         self.cdp('Emulation.setDeviceMetricsOverride',
                  {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        if throttle != 1:  # a slower computer: the CPU this many times slower
+            self.cdp('Emulation.setCPUThrottlingRate', {'rate': throttle})
         if blocked or throughput:
             self.cdp('Network.enable', {})
         if blocked:
