@@ -19,12 +19,20 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that closes while it downloads (a page's service worker
+        # keeping its files) is not an error of the server.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def start(folder, port=0, wasm_type='application/wasm'):
     """Starts serving in a thread of its own; returns the server and its
     address. wasm_type is the type .wasm is sent as: another is what a
     server that does not know WebAssembly sends."""
     handler = type('Handler', (Handler,), {'extensions_map': {**Handler.extensions_map, '.wasm': wasm_type}})
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', port), functools.partial(handler, directory=folder))
+    server = Server(('127.0.0.1', port), functools.partial(handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f'http://127.0.0.1:{server.server_address[1]}/'
 
