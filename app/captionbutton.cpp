@@ -5,10 +5,15 @@
 #include "display/focusframe.h"
 #include "scenes/scenes.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointingDevice>
+#include <QStyleHints>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <utility>
 
 namespace brovaci {
 
@@ -78,10 +83,32 @@ void CaptionButton::paintEvent(QPaintEvent *)
 
 void CaptionButton::mousePressEvent(QMouseEvent *event)
 {
+    // A finger comes as a press of the left button, which Qt makes of it.
+    m_touch.reset();
+    if (event->button() == Qt::LeftButton && event->pointingDevice()
+        && event->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen)
+        m_touch = Touch{event->timestamp(), event->position()};
     if (const int button = buttonCode(event->button()))
         emit mouseDown(button, shiftCode(event->modifiers()), float(event->position().x()),
                        float(event->position().y()));
     QPushButton::mousePressEvent(event);
+}
+
+void CaptionButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const std::optional<Touch> touch = std::exchange(m_touch, std::nullopt);
+    const bool still = touch
+                       && (event->position() - touch->position).manhattanLength()
+                                  < QGuiApplication::styleHints()->startDragDistance();
+    if (m_longPressIsRightButton && event->button() == Qt::LeftButton && still
+        && event->timestamp() >= touch->timestamp + LongPressMilliseconds) {
+        setDown(false); // the finger's left press is undone: no click
+        event->accept();
+        emit mouseDown(scenes::RightButton, shiftCode(event->modifiers()), float(touch->position.x()),
+                       float(touch->position.y()));
+        return;
+    }
+    QPushButton::mouseReleaseEvent(event);
 }
 
 void CaptionButton::keyPressEvent(QKeyEvent *event)

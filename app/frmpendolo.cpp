@@ -171,6 +171,8 @@ void Frmpendolo::wireEvents()
     connect(Cmddoppio, &QPushButton::clicked, this, &Frmpendolo::Cmddoppio_Click);
     connect(Cmdperde, &QPushButton::clicked, this, &Frmpendolo::Cmdperde_Click);
     connect(Cmdperde, &CaptionButton::mouseDown, this, &Frmpendolo::Cmdperde_MouseDown);
+    // A finger has no right button: held on the button, it gives the freeze frame.
+    Cmdperde->setLongPressIsRightButton(true);
 }
 
 QSizeF Frmpendolo::screenTwips() const

@@ -9,7 +9,10 @@
 #include "scenes/scenes.h"
 #include "display/picturebox.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QTest>
 
@@ -29,6 +32,8 @@ private slots:
     void stillColours_data();
     void stillColours();
     void mouseButtons();
+    void fingerHeld_data();
+    void fingerHeld();
     void stillFigurePixels();
 };
 
@@ -198,6 +203,53 @@ void TestDamped::mouseButtons()
     QCOMPARE(shown(), filmEnd);
     const int played = paints.count - frames;
     QVERIFY2(played >= 95 && played < 2 * 95, qPrintable(QString::number(played)));
+}
+
+// A finger held still for half a second gives the still figure, as the right
+// button does, and no film; a shorter touch, one that moves, or a mouse held
+// as long, clicks. Timed by the events' own timestamps.
+void TestDamped::fingerHeld_data()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("moved");
+    QTest::addColumn<bool>("still");
+    QTest::newRow("tap") << true << 120 << 0 << false;
+    QTest::newRow("just short") << true << 499 << 0 << false;
+    QTest::newRow("long press") << true << 500 << 0 << true;
+    QTest::newRow("long press, a little unsteady") << true << 900 << 3 << true;
+    QTest::newRow("held, and moved") << true << 900 << 40 << false;
+    QTest::newRow("mouse held as long") << false << 900 << 0 << false;
+}
+
+void TestDamped::fingerHeld()
+{
+    QFETCH(bool, finger);
+    QFETCH(int, held);
+    QFETCH(int, moved);
+    QFETCH(bool, still);
+    static const QPointingDevice touchScreen(u"finger"_s, 7001, QInputDevice::DeviceType::TouchScreen,
+                                             QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position,
+                                             1, 0);
+    const QPointingDevice *device = finger ? &touchScreen : QPointingDevice::primaryPointingDevice();
+    Frmpendolo w(Frmpendolo::Pacing::Off);
+    w.Form_Load();
+    auto *button = w.findChild<QPushButton *>(u"Cmdperde"_s);
+    int clicks = 0;
+    connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    const QPointF at(40, 15), to = at + QPointF(moved, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier, device);
+    press.setTimestamp(10000);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, button->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier, device);
+    release.setTimestamp(10000 + quint64(held));
+    QApplication::sendEvent(button, &press);
+    QApplication::sendEvent(button, &release);
+    QCOMPARE(clicks, still ? 0 : 1);
+    QCOMPARE(shownPicture(w, "Picture3"),
+             still ? reference([](Stage &s) { rightPress(s); }) : reference(scenes::Cmdperde_Click));
+    QVERIFY(!button->isDown());
 }
 
 void TestDamped::stillFigurePixels()

@@ -64,7 +64,7 @@ class Page:
     """One Chromium showing the page at ADDRESS."""
 
     def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None, before=(),
-                 throttle=1):
+                 throttle=1, touch=False):
         options = Options()
         self.profile = tempfile.TemporaryDirectory()
         # As root, without the network: the flags of a machine with no way out.
@@ -78,6 +78,8 @@ class Page:
         self.driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
         self.cdp('Emulation.setDeviceMetricsOverride',
                  {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        if touch:  # a touch screen, as a tablet's
+            self.cdp('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
         if throttle != 1:  # a slower computer: the CPU this many times slower
             self.cdp('Emulation.setCPUThrottlingRate', {'rate': throttle})
         if blocked or throughput:
@@ -175,6 +177,15 @@ class Page:
 
     def click_on(self, control, button='left'):
         self.click(*design.middle(control), button)
+
+    def touch_on(self, control, held=0.0):
+        """A finger on a control's middle, lifted after held seconds on the
+        page's clock (a long press is the time it is held)."""
+        x, y = design.middle(control)
+        self.cdp('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x, 'y': y}]})
+        until = self.now() + held * 1000
+        wait_until(lambda: self.now() >= until, held + 5, 0.05)
+        self.cdp('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
 
     def key(self, key, code, keycode, text='', modifiers=0):
         for kind in ('keyDown', 'keyUp'):

@@ -253,6 +253,57 @@ class PageFailures(unittest.TestCase):
         self.says('Mancano dei file di Brovaci accanto a questa pagina', at=servers['alone'][1] + 'index.html')
 
 
+class Touch(unittest.TestCase):
+    """A finger, on a touch screen: a tap is a click, a long press on
+    "Perdita di spinta dei due brovaci" is its right button."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = browser.Page(address() + 'index.html', touch=True)
+        wait_until(lambda: matches(cls.page, 'turning', '200', 'touch-opening'), 60, 0.5)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def last_curve(self):
+        return self.page.pictures(self.page.picture_count() - 1)[0]['curve']['hash']
+
+    def test_1_a_tap_on_curva_statica_draws_the_still_curve(self):
+        self.page.touch_on('Cmdpendolo')
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '200', 'touch-still'), 20))
+        # A tap on a button leaves no text box with the page's focus (a
+        # phone would show its keyboard for one).
+        self.assertFalse(self.page.script(
+            'let e = document.activeElement; while (e && e.shadowRoot && e.shadowRoot.activeElement) '
+            'e = e.shadowRoot.activeElement; return !!e && /^(INPUT|TEXTAREA)$/.test(e.tagName);'))
+
+    def test_2_a_long_press_is_the_right_button_and_a_tap_the_film(self):
+        page = self.page
+
+        def curve_after(since, other_than):
+            found = wait_until(lambda: page.first_picture(0, f'p.at > {since} && p.curve.hash !== {other_than}'), 20)
+            return found and found['curve']['hash']
+
+        def pictures_after(since):
+            return page.distinct('curve', f'p.at > {since}') + page.distinct('pendulum', f'p.at > {since}')
+        still = self.last_curve()
+        since = page.now()
+        page.click_on('Cmdperde', 'right')
+        right = curve_after(since, still)
+        self.assertTrue(right, 'the right button drew nothing')
+        since = page.now()
+        page.touch_on('Cmdpendolo')
+        self.assertEqual(curve_after(since, right), still)
+        since = page.now()
+        page.touch_on('Cmdperde', held=0.8)
+        self.assertEqual(curve_after(since, still), right, 'a long press did not give the right button\'s picture')
+        self.assertLessEqual(pictures_after(since), 3, 'a long press played the film')
+        since = page.now()
+        page.touch_on('Cmdperde')
+        self.assertTrue(wait_until(lambda: pictures_after(since) > 20, 20), 'a tap did not play the film')
+
+
 class Offline(unittest.TestCase):
     """After one visit the page opens with the server gone; Chromium finds
     nothing that stops it from installing the page."""
