@@ -97,9 +97,9 @@ void CaptionButton::mousePressEvent(QMouseEvent *event)
 void CaptionButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const std::optional<Touch> touch = std::exchange(m_touch, std::nullopt);
-    const bool still = touch
-                       && (event->position() - touch->position).manhattanLength()
-                                  < QGuiApplication::styleHints()->startDragDistance();
+    const bool still =
+        touch
+        && (event->position() - touch->position).manhattanLength() < QGuiApplication::styleHints()->startDragDistance();
     if (m_longPressIsRightButton && event->button() == Qt::LeftButton && still
         && event->timestamp() >= touch->timestamp + LongPressMilliseconds) {
         setDown(false); // the finger's left press is undone: no click
