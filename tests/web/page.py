@@ -274,9 +274,24 @@ class Touch(unittest.TestCase):
         self.assertTrue(wait_until(lambda: matches(self.page, 'still', '200', 'touch-still'), 20))
         # A tap on a button leaves no text box with the page's focus (a
         # phone would show its keyboard for one).
-        self.assertFalse(self.page.script(
+        self.assertFalse(self.focus_on_text())
+
+    def focus_on_text(self):
+        """Whether the page's focus is on a text box, for which a phone shows its keyboard."""
+        return self.page.script(
             'let e = document.activeElement; while (e && e.shadowRoot && e.shadowRoot.activeElement) '
-            'e = e.shadowRoot.activeElement; return !!e && /^(INPUT|TEXTAREA)$/.test(e.tagName);'))
+            'e = e.shadowRoot.activeElement; return !!e && /^(INPUT|TEXTAREA)$/.test(e.tagName);')
+
+    def test_3_a_tap_on_the_white_box_takes_a_number_from_the_phone_s_keyboard(self):
+        self.page.touch_on('txtarmonica')
+        self.assertTrue(wait_until(self.focus_on_text, 10))
+        # The caret after 200: its key to delete, then the number as a
+        # phone's keyboard sends it, as text rather than keys.
+        for _ in '200':
+            self.page.key('Backspace', 'Backspace', 8)
+        self.page.cdp('Input.insertText', {'text': '100'})
+        self.page.touch_on('Cmdpendolo')
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '100', 'touch-100'), 20))
 
     def test_2_a_long_press_is_the_right_button_and_a_tap_the_film(self):
         page = self.page
