@@ -32,6 +32,14 @@ Colour windowText()
 
 } // namespace
 
+QSizeF Frmpendolo::screenNeeded()
+{
+    QList<QRectF> places;
+    for (const ControlRow &row : controlTable())
+        places.append(row.startup.around);
+    return neededScreen(places);
+}
+
 std::span<const Frmpendolo::ControlRow> Frmpendolo::controlTable()
 {
     using Border = PictureBox::Border;

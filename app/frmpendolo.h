@@ -46,6 +46,8 @@ public:
         const char *accessibleName = nullptr; // where the caption does not say it
     };
     static std::span<const ControlRow> controlTable();
+    // The screen the start-up places need, with the reference point at its centre.
+    static QSizeF screenNeeded();
 
     explicit Frmpendolo(Pacing pacing = Pacing::Real, QWidget *parent = nullptr);
 

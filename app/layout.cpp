@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout.h"
 
+#include <algorithm>
+
 namespace brovaci {
 
 QRectF placeAround(QPointF reference, const StartupPlace &place)
@@ -12,6 +14,23 @@ QRectF placeAround(QPointF reference, const StartupPlace &place)
 QRect wholePixels(const QRectF &rect)
 {
     return {qRound(rect.x()), qRound(rect.y()), qRound(rect.width()), qRound(rect.height())};
+}
+
+QSizeF neededScreen(const QList<QRectF> &placesAround)
+{
+    qreal x = 0, y = 0;
+    for (const QRectF &r : placesAround) {
+        x = std::max({x, -r.left(), r.right()});
+        y = std::max({y, -r.top(), r.bottom()});
+    }
+    return {2 * x, 2 * y};
+}
+
+qreal fitScale(QSizeF page, QSizeF needed)
+{
+    if (!(page.width() > 0 && page.height() > 0) || needed.isEmpty())
+        return 1;
+    return std::min({qreal(1), page.width() / needed.width(), page.height() / needed.height()});
 }
 
 QString hintCaption()

@@ -8,14 +8,21 @@
 // so (index.html, from packaging/web/index.html.in).
 #include "app/frmpendolo.h"
 #include "app/identity.h"
+#include "app/layout.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QScreen>
+#include <QWindow>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qwindowsysteminterface.h>
+#include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <emscripten.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,6 +35,88 @@ void addBundledFaces()
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(face)) < 0)
             qWarning("brovaci: the face %s is missing", face);
 }
+
+// The page in CSS pixels: the screen's own size, before Qt's scaling.
+QSizeF pageSize(const QScreen *screen)
+{
+    return screen->handle()->geometry().size();
+}
+
+// The window fitted to the page. Qt's scale factor maps the window's pixels
+// to the page's: 1 where the controls fit as designed, less where they do
+// not, so that a phone shows the whole window, drawn at its own density
+// (the factor times the device pixel ratio). Start-up places the controls
+// once, around the centre of the screen it sees. When the page changes size
+// (a device turned, the browser resized or zoomed), the factor is chosen
+// again, and the controls, as they were placed, are moved together so that
+// the reference point of start-up is again at the centre of the page. A film
+// that plays goes on.
+class PageFit : public QObject {
+public:
+    explicit PageFit(brovaci::Frmpendolo *window) : QObject(window), m_window(window)
+    {
+        const QSize screen = window->screen()->geometry().size();
+        m_reference = QPoint(screen.width() / 2, screen.height() / 2);
+        for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            m_placed.emplace_back(control, control->pos());
+        connect(window->screen(), &QScreen::geometryChanged, this, &PageFit::fit);
+        tellThePage();
+    }
+
+    // The factor for the page as it is now, before any window exists.
+    static void scaleForPage(QScreen *screen)
+    {
+        setFactor(brovaci::fitScale(pageSize(screen), brovaci::Frmpendolo::screenNeeded()));
+    }
+
+private:
+    static void setFactor(qreal factor)
+    {
+        if (qFuzzyCompare(factor, QHighDpiScaling::factor(QGuiApplication::primaryScreen())))
+            return;
+        // Qt warns that a factor is best set before any window exists: this
+        // one's windows are brought up to date right after.
+        static QtMessageHandler previous = nullptr;
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.startsWith(QLatin1String("QHighDpiScaling::setFactor")))
+                previous(type, context, text);
+        });
+        QHighDpiScaling::setGlobalFactor(factor);
+        qInstallMessageHandler(previous);
+    }
+
+    void fit()
+    {
+        if (std::exchange(m_fitting, true))
+            return; // the screen's own change, as the factor is set
+        QScreen *screen = m_window->screen();
+        setFactor(brovaci::fitScale(pageSize(screen), brovaci::Frmpendolo::screenNeeded()));
+        const QRect area = screen->availableGeometry();
+        const QPoint shift = QPoint(area.width() / 2, area.height() / 2) - m_reference;
+        for (const auto &[control, placed] : m_placed)
+            control->move(placed + shift);
+        m_window->setGeometry(area);
+        if (QWindow *handle = m_window->windowHandle()) {
+            handle->setGeometry(area); // the same in the window's pixels, other in the page's
+            QWindowSystemInterface::handleWindowDevicePixelRatioChanged<QWindowSystemInterface::SynchronousDelivery>(
+                handle);
+        }
+        m_window->update();
+        tellThePage();
+        m_fitting = false;
+    }
+
+    // The scale, for the page and its tests.
+    void tellThePage() const
+    {
+        EM_ASM({ document.documentElement.dataset.scale = $0; }, QHighDpiScaling::factor(m_window->screen()));
+    }
+
+    brovaci::Frmpendolo *m_window;
+    QPoint m_reference;
+    std::vector<std::pair<QWidget *, QPoint>> m_placed;
+    bool m_fitting = false;
+};
 
 } // namespace
 
@@ -65,8 +154,10 @@ int main(int argc, char *argv[])
     QObject::connect(app, &QCoreApplication::aboutToQuit,
                      [] { emscripten_async_call([](void *) { emscripten_force_exit(0); }, nullptr, 0); });
 
+    PageFit::scaleForPage(QGuiApplication::primaryScreen());
     auto *window = new brovaci::Frmpendolo;
     window->setWindowFlag(Qt::FramelessWindowHint);
     window->Form_Load();
+    new PageFit(window);
     return 0;
 }

@@ -147,6 +147,18 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     m_canvas.resize(contentsRect().size());
 }
 
+bool PictureBox::event(QEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // The window scaled anew, or moved to a screen of another density.
+    if (event->type() == QEvent::DevicePixelRatioChange) {
+        m_canvas.setDevicePixelRatio(devicePixelRatioF());
+        update();
+    }
+#endif
+    return QFrame::event(event);
+}
+
 void PictureBox::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);

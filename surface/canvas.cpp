@@ -133,7 +133,9 @@ void Canvas::rebuild()
     QImage fresh(device, QImage::Format_RGB32);
     fresh.fill(toRgb(m_backColour));
     fresh.setDevicePixelRatio(m_ratio);
-    if (!m_image.isNull() && m_image.devicePixelRatio() == m_ratio) {
+    // The picture so far, pixel for pixel; at another ratio, scaled to it
+    // (a film draws its next frame at the new ratio).
+    if (!m_image.isNull()) {
         QPainter painter(&fresh);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPointF(0, 0), m_image);

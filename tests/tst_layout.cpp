@@ -18,6 +18,8 @@ private slots:
     void places_data();
     void places();
     void arrangement();
+    void fitToPage_data();
+    void fitToPage();
 };
 
 void TestLayout::places_data()
@@ -82,6 +84,30 @@ void TestLayout::arrangement()
             shown << QLatin1String(row.name);
     QCOMPARE(shown, QStringList({u"Picture2"_s, u"Picture3"_s}));
     QCOMPARE(hintCaption().size(), 125);
+}
+
+// The page is the screen: where the controls fit around its centre it is
+// used as it is; a phone's or a small window's shows them scaled down, as
+// large as they still fit.
+void TestLayout::fitToPage_data()
+{
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("phone, upright") << QSizeF(390, 844) << 390.0 / 760;
+    QTest::newRow("phone, sideways") << QSizeF(844, 390) << 390.0 / 580;
+    QTest::newRow("tablet, upright") << QSizeF(768, 1024) << 1.0;
+    QTest::newRow("laptop") << QSizeF(1366, 657) << 1.0;
+    QTest::newRow("the design's screen") << QSizeF(1024, 768) << 1.0;
+    QTest::newRow("just too narrow") << QSizeF(759, 900) << 759.0 / 760;
+    QTest::newRow("no page yet") << QSizeF(0, 0) << 1.0;
+}
+
+void TestLayout::fitToPage()
+{
+    QFETCH(QSizeF, page);
+    QFETCH(qreal, scale);
+    QCOMPARE(Frmpendolo::screenNeeded(), QSizeF(760, 580));
+    QCOMPARE(fitScale(page, Frmpendolo::screenNeeded()), scale);
 }
 
 QTEST_GUILESS_MAIN(TestLayout)

@@ -25,12 +25,22 @@ import design  # noqa: E402
 WIDTH, HEIGHT = design.DESIGN['screen']['width'], design.DESIGN['screen']['height']
 
 # Qt puts the whole window on its canvas at each of the browser's frames
-# that shows something new; each such picture is logged.
+# that shows something new; each such picture is logged. The areas are the
+# design's, on its 1024 x 768 screen; the program may show the window scaled
+# (the page's data-scale), with the reference point of start-up at the
+# middle of the page, on a canvas of device pixels.
 WATCH_CANVAS = r'''
 (() => {
-  const areas = %s;
+  const areas = %s, designWidth = %d, designHeight = %d;
   const log = window.brovaciPictures = [];
-  const digest = (image, [x, y, w, h]) => {
+  const onPage = ([x, y, w, h]) => {
+    const s = +(document.documentElement.dataset.scale || 1), d = devicePixelRatio;
+    const left = Math.floor(innerWidth / 2) - Math.floor(designWidth / 2) * s;
+    const top = Math.floor(innerHeight / 2) - Math.floor(designHeight / 2) * s;
+    return [Math.round((left + x * s) * d), Math.round((top + y * s) * d), Math.round(w * s * d), Math.round(h * s * d)];
+  };
+  const digest = (image, area) => {
+    const [x, y, w, h] = onPage(area);
     let hash = 0, blue = 0, red = 0;
     const data = image.data, width = image.width;
     for (let j = y; j < y + h; j++)
@@ -46,7 +56,7 @@ WATCH_CANVAS = r'''
   CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
     const at = performance.now();
     put.call(this, image, ...rest);
-    if (image.width >= %d && image.height >= %d) {
+    if (image.width >= Math.floor(innerWidth * devicePixelRatio) && image.height >= Math.floor(innerHeight * devicePixelRatio)) {
       const picture = { at };
       for (const [name, area] of Object.entries(areas))
         picture[name] = digest(image, area);
@@ -64,7 +74,7 @@ class Page:
     """One Chromium showing the page at ADDRESS."""
 
     def __init__(self, address, watch=True, without_webassembly=False, blocked=(), throughput=None, before=(),
-                 throttle=1, touch=False):
+                 throttle=1, touch=False, viewport=None):
         options = Options()
         self.profile = tempfile.TemporaryDirectory()
         # As root, without the network: the flags of a machine with no way out.
@@ -76,8 +86,7 @@ class Page:
         options.binary_location = '/usr/bin/chromium'
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
         self.driver = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
-        self.cdp('Emulation.setDeviceMetricsOverride',
-                 {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        self.resize(*(viewport or (WIDTH, HEIGHT)))
         if touch:  # a touch screen, as a tablet's
             self.cdp('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
         if throttle != 1:  # a slower computer: the CPU this many times slower
@@ -99,6 +108,42 @@ class Page:
                      {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT)})
         self.opened = time.monotonic()
         self.driver.get(address)
+
+    def resize(self, width, height, density=1):
+        """The page's size in CSS pixels, and device pixels to each; a phone's
+        or a tablet's where the density is above 1."""
+        self.cdp('Emulation.setDeviceMetricsOverride',
+                 {'width': width, 'height': height, 'deviceScaleFactor': density, 'mobile': density > 1})
+
+    def scale(self):
+        """The scale at which the program shows its window on the page (1
+        before it says)."""
+        return float(self.script('return document.documentElement.dataset.scale || "1"'))
+
+    def shown_box(self):
+        """The box, in CSS pixels, around all that is not black in a screenshot of the page."""
+        shot = self.cdp('Page.captureScreenshot', {'format': 'png'})['data']
+        return self.driver.execute_async_script('''
+            const done = arguments[1], image = new Image();
+            image.onload = () => {
+              const canvas = document.createElement("canvas");
+              canvas.width = image.width; canvas.height = image.height;
+              const c = canvas.getContext("2d");
+              c.drawImage(image, 0, 0);
+              const data = c.getImageData(0, 0, image.width, image.height).data;
+              let left = image.width, top = image.height, right = -1, bottom = -1;
+              for (let y = 0; y < image.height; y++)
+                for (let x = 0; x < image.width; x++) {
+                  const k = (y * image.width + x) * 4;
+                  if (data[k] + data[k + 1] + data[k + 2] > 48) {
+                    left = Math.min(left, x); right = Math.max(right, x);
+                    top = Math.min(top, y); bottom = Math.max(bottom, y);
+                  }
+                }
+              const d = devicePixelRatio;
+              done([left / d, top / d, (right + 1) / d, (bottom + 1) / d]);
+            };
+            image.src = "data:image/png;base64," + arguments[0];''', shot)
 
     def cdp(self, command, arguments):
         return self.driver.execute_cdp_cmd(command, arguments)
@@ -175,13 +220,21 @@ class Page:
                      {'type': kind, 'x': x, 'y': y, 'button': button if kind != 'mouseMoved' else 'none',
                       'clickCount': 1 if kind != 'mouseMoved' else 0})
 
+    def on_page(self, x, y):
+        """Where a point of the design's 1024 x 768 screen is on the page, as
+        the program shows its window there: scaled, and with the reference
+        point of start-up at the middle of the page."""
+        s = self.scale()
+        width, height = self.script('return [innerWidth, innerHeight]')
+        return width // 2 + (x - WIDTH // 2) * s, height // 2 + (y - HEIGHT // 2) * s
+
     def click_on(self, control, button='left'):
-        self.click(*design.middle(control), button)
+        self.click(*self.on_page(*design.middle(control)), button)
 
     def touch_on(self, control, held=0.0):
         """A finger on a control's middle, lifted after held seconds on the
         page's clock (a long press is the time it is held)."""
-        x, y = design.middle(control)
+        x, y = self.on_page(*design.middle(control))
         self.cdp('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [{'x': x, 'y': y}]})
         until = self.now() + held * 1000
         wait_until(lambda: self.now() >= until, held + 5, 0.05)

@@ -319,6 +319,81 @@ class Touch(unittest.TestCase):
         self.assertTrue(wait_until(lambda: pictures_after(since) > 20, 20), 'a tap did not play the film')
 
 
+# Pages of phones, tablets and laptops: width, height, device pixels to each CSS pixel.
+VIEWPORTS = {'phone, upright': (390, 844, 3), 'phone, sideways': (844, 390, 3), 'tablet, upright': (768, 1024, 2),
+             'laptop': (1366, 657, 1), "the design's screen": (1024, 768, 1)}
+
+
+class Viewports(unittest.TestCase):
+    """On every page the whole window is shown: at its own size where its
+    controls fit, uniformly scaled down where they do not, as large as the
+    page allows. Turning the device fits it again, and the film goes on."""
+
+    @staticmethod
+    def opened(viewport):
+        page = browser.Page(address() + 'index.html', viewport=viewport, touch=viewport[2] > 1)
+        if not wait_until(lambda: page.picture_count() > TURNING_FRAMES, 60, 0.5):
+            page.close()
+            raise AssertionError('the opening curve did not play')
+        return page
+
+    @classmethod
+    def setUpClass(cls):
+        # The window as the design's screen shows it, at scale 1.
+        page = cls.opened(VIEWPORTS["the design's screen"])
+        try:
+            left, top, right, bottom = page.shown_box()
+            cls.whole = (right - left, bottom - top)
+        finally:
+            page.close()
+
+    def assertShownWhole(self, page, width, height, film=False):
+        """The window, all of it and no more, inside the page: as wide and as
+        tall as at scale 1, times the scale (so it is cut nowhere, and its
+        shapes keep their proportions); at least 85 %% of the largest scale
+        at which the 760 x 580 box around the reference point fits. During
+        the single pendulum's film its sheet hangs lower: only the width
+        is the window's then."""
+        scale, largest = page.scale(), min(1, width / 760, height / 580)
+        self.assertGreaterEqual(scale, 0.85 * largest)
+        self.assertLessEqual(scale, 1)
+        left, top, right, bottom = page.shown_box()
+        self.assertAlmostEqual(right - left, self.whole[0] * scale, delta=2)
+        if not film:
+            self.assertAlmostEqual(bottom - top, self.whole[1] * scale, delta=2)
+        self.assertTrue(0 < left and right < width and 0 <= top and bottom <= height, (left, top, right, bottom))
+        return scale
+
+    def test_1_every_control_is_inside_the_page(self):
+        for name, viewport in VIEWPORTS.items():
+            with self.subTest(name):
+                page = self.opened(viewport)
+                try:
+                    scale = self.assertShownWhole(page, *viewport[:2])
+                    page.screenshot(os.path.join(WORK, f'{name}.png'))
+                    if viewport[:2] != (1024, 768):
+                        print(f'{name}: {viewport[0]} x {viewport[1]}, scale {scale:.3f}', file=sys.stderr)
+                finally:
+                    page.close()
+
+    def test_2_turned_during_a_film_it_fits_again_and_the_film_goes_on(self):
+        page = self.opened(VIEWPORTS['phone, upright'])
+        try:
+            upright = page.scale()
+            seen = page.picture_count()
+            page.touch_on('cmdmovimento')  # a tap where the button is shown, scaled
+            self.assertTrue(wait_until(lambda: page.first_picture(seen, 'p.pendulum.red > 0'), 20),
+                            'the tap did not start the film')
+            page.resize(*VIEWPORTS['phone, sideways'])
+            self.assertTrue(wait_until(lambda: page.scale() != upright, 10), 'the window was not fitted again')
+            turned = page.picture_count()
+            self.assertTrue(wait_until(lambda: page.first_picture(turned, 'p.pendulum.red > 0'), 20),
+                            'the film stopped')
+            self.assertShownWhole(page, *VIEWPORTS['phone, sideways'][:2], film=True)
+        finally:
+            page.close()
+
+
 class Offline(unittest.TestCase):
     """After one visit the page opens with the server gone; Chromium finds
     nothing that stops it from installing the page."""
