@@ -67,7 +67,7 @@ def opening(address, rate, label, target):
 def films(address, rate, label, within):
     """Each film, from the press on its button to its end: a click on a help
     button made during it changes the panel once the film has ended."""
-    page = browser.Page(address + 'index.html', throttle=rate)
+    page = browser.Page(address + 'index.html', throttle=rate, watch='panel')
     try:
         wait_until(lambda: page.picture_count() > TURNING_FRAMES, 30 * rate, 0.5)
         time.sleep(1)

@@ -31,7 +31,7 @@ WIDTH, HEIGHT = design.DESIGN['screen']['width'], design.DESIGN['screen']['heigh
 # middle of the page, on a canvas of device pixels.
 WATCH_CANVAS = r'''
 (() => {
-  const areas = %s, designWidth = %d, designHeight = %d;
+  const areas = %s, designWidth = %d, designHeight = %d, stride = %d;
   const log = window.brovaciPictures = [];
   const onPage = ([x, y, w, h]) => {
     const s = +(document.documentElement.dataset.scale || 1), d = devicePixelRatio;
@@ -43,8 +43,8 @@ WATCH_CANVAS = r'''
     const [x, y, w, h] = onPage(area);
     let hash = 0, blue = 0, red = 0;
     const data = image.data, width = image.width;
-    for (let j = y; j < y + h; j++)
-      for (let i = x; i < x + w; i++) {
+    for (let j = y; j < y + h; j += stride)
+      for (let i = x; i < x + w; i += stride) {
         const k = (j * width + i) * 4, r = data[k], g = data[k + 1], b = data[k + 2];
         hash = (Math.imul(hash, 31) + (r << 16 | g << 8 | b)) | 0;
         if (r === 0 && g === 0 && b === 255) blue++;
@@ -103,9 +103,11 @@ class Page:
         for source in before:  # scripts that run before the page's own
             self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': source})
         if watch:
-            areas = {name: list(area) for name, area in design.AREAS.items()}
+            # 'panel': the help panel alone, every fourth pixel each way, so
+            # that watching costs the page little (a slow computer's films).
+            areas = {name: list(area) for name, area in design.AREAS.items() if watch != 'panel' or name == 'panel'}
             self.cdp('Page.addScriptToEvaluateOnNewDocument',
-                     {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT)})
+                     {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT, 4 if watch == 'panel' else 1)})
         self.opened = time.monotonic()
         self.driver.get(address)
 
