@@ -21,6 +21,7 @@
 #include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <emscripten.h>
+#include <emscripten/val.h>
 
 #include <utility>
 #include <vector>
@@ -109,7 +110,8 @@ private:
     // The scale, for the page and its tests.
     void tellThePage() const
     {
-        EM_ASM({ document.documentElement.dataset.scale = $0; }, QHighDpiScaling::factor(m_window->screen()));
+        emscripten::val::global("document")["documentElement"]["dataset"].set(
+            "scale", QHighDpiScaling::factor(m_window->screen()));
     }
 
     brovaci::Frmpendolo *m_window;
