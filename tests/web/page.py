@@ -276,23 +276,6 @@ class Touch(unittest.TestCase):
         # phone would show its keyboard for one).
         self.assertFalse(self.focus_on_text())
 
-    def focus_on_text(self):
-        """Whether the page's focus is on a text box, for which a phone shows its keyboard."""
-        return self.page.script(
-            'let e = document.activeElement; while (e && e.shadowRoot && e.shadowRoot.activeElement) '
-            'e = e.shadowRoot.activeElement; return !!e && /^(INPUT|TEXTAREA)$/.test(e.tagName);')
-
-    def test_3_a_tap_on_the_white_box_takes_a_number_from_the_phone_s_keyboard(self):
-        self.page.touch_on('txtarmonica')
-        self.assertTrue(wait_until(self.focus_on_text, 10))
-        # The caret after 200: its key to delete, then the number as a
-        # phone's keyboard sends it, as text rather than keys.
-        for _ in '200':
-            self.page.key('Backspace', 'Backspace', 8)
-        self.page.cdp('Input.insertText', {'text': '100'})
-        self.page.touch_on('Cmdpendolo')
-        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '100', 'touch-100'), 20))
-
     def test_2_a_long_press_is_the_right_button_and_a_tap_the_film(self):
         page = self.page
 
@@ -317,6 +300,23 @@ class Touch(unittest.TestCase):
         since = page.now()
         page.touch_on('Cmdperde')
         self.assertTrue(wait_until(lambda: pictures_after(since) > 20, 20), 'a tap did not play the film')
+
+    def focus_on_text(self):
+        """Whether the page's focus is on a text box, for which a phone shows its keyboard."""
+        return self.page.script(
+            'let e = document.activeElement; while (e && e.shadowRoot && e.shadowRoot.activeElement) '
+            'e = e.shadowRoot.activeElement; return !!e && /^(INPUT|TEXTAREA)$/.test(e.tagName);')
+
+    def test_3_a_tap_on_the_white_box_takes_a_number_from_the_phone_s_keyboard(self):
+        self.page.touch_on('txtarmonica')
+        self.assertTrue(wait_until(self.focus_on_text, 10))
+        # The caret after 200: its key to delete, then the number as a
+        # phone's keyboard sends it, as text rather than keys.
+        for _ in '200':
+            self.page.key('Backspace', 'Backspace', 8)
+        self.page.cdp('Input.insertText', {'text': '100'})
+        self.page.touch_on('Cmdpendolo')
+        self.assertTrue(wait_until(lambda: matches(self.page, 'still', '100', 'touch-100'), 20))
 
 
 # Pages of phones, tablets and laptops: width, height, device pixels to each CSS pixel.
