@@ -93,12 +93,29 @@ void Presenter::present()
             shown(*frame); // gave up waiting: do not hold its frame for ever
 }
 
-void Presenter::idle(Clock::time_point until)
+bool Presenter::idle(Clock::time_point until)
 {
     processEvents();
     const auto now = m_clock.now();
-    if (now < until)
+    if (now >= until)
+        return true;
+    if (m_clock.displayFrames() < 0) {
         m_clock.sleepFor(std::min<Clock::duration>(until - now, m_clock.idleSlice()));
+        return false;
+    }
+    // What the scene draws next reaches the screen at the display's next
+    // frame at the earliest. Once that frame comes at or after the end, the
+    // pause is over: the scene draws while the display shows this frame, and
+    // the next is on time, where waking at the end would leave it the rest
+    // of a refresh at best. Near the end, the display's frames are waited for.
+    if (m_clock.nextDisplayFrame() >= until)
+        return true;
+    const auto watch = 2 * std::max<Clock::duration>(m_refresh, std::chrono::milliseconds(5));
+    if (until - now > watch)
+        m_clock.sleepFor(std::min<Clock::duration>(until - now - watch, m_clock.idleSlice()));
+    else
+        m_clock.awaitDisplayFrame(until);
+    return false;
 }
 
 void Presenter::aboutToClear(PictureBox *box)
@@ -160,7 +177,7 @@ void Presenter::holdShownFrames(const Boxes &boxes)
     }
     if (m_clock.displayFrames() >= 0) {
         while (m_clock.displayFrames() <= untilDisplayFrame) {
-            m_clock.awaitDisplayFrame();
+            m_clock.awaitDisplayFrame(Clock::time_point::max());
             processEvents();
         }
         return;

@@ -44,7 +44,7 @@ public:
     Presenter &operator=(const Presenter &) = delete;
 
     void present() override;
-    void idle(Clock::time_point until) override;
+    bool idle(Clock::time_point until) override;
 
     void setRefreshInterval(std::chrono::nanoseconds interval) { m_refresh = interval; }
     // The refresh interval of a display of the given rate; 60 Hz where unknown.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/frameclock.h"
 
+#include <algorithm>
+
 namespace brovaci {
 
 namespace detail {
@@ -10,7 +12,9 @@ void platformSleep(Clock::duration duration);
 bool raiseTimerResolution();
 void restoreTimerResolution();
 std::int64_t displayFrames();
-void awaitDisplayFrame();
+void awaitDisplayFrame(Clock::duration limit);
+Clock::duration sinceDisplayFrame();
+Clock::duration displayInterval();
 Clock::duration idleSlice();
 } // namespace detail
 
@@ -25,7 +29,18 @@ public:
             detail::platformSleep(duration);
     }
     std::int64_t displayFrames() override { return detail::displayFrames(); }
-    void awaitDisplayFrame() override { detail::awaitDisplayFrame(); }
+    void awaitDisplayFrame(Clock::time_point notAfter) override
+    {
+        detail::awaitDisplayFrame(notAfter == Clock::time_point::max() ? Clock::duration::max() : notAfter - now());
+    }
+    Clock::time_point nextDisplayFrame() override
+    {
+        const Clock::duration interval = detail::displayInterval();
+        if (interval <= Clock::duration::zero())
+            return Clock::time_point::max();
+        const auto at = now();
+        return std::max(at, at - detail::sinceDisplayFrame() + interval);
+    }
     Clock::duration idleSlice() override { return detail::idleSlice(); }
 };
 

@@ -24,9 +24,13 @@ public:
     // browser's animation frames), how many it has taken so far; -1 where it
     // does not, and a frame is held for the display's refresh interval.
     virtual std::int64_t displayFrames() { return -1; }
-    // Returns once the display has taken its next frame; at once where
-    // displayFrames() is -1.
-    virtual void awaitDisplayFrame() { }
+    // Returns once the display has taken its next frame, or at notAfter if
+    // that comes first; at once where displayFrames() is -1.
+    virtual void awaitDisplayFrame(Clock::time_point notAfter) { (void)notAfter; }
+    // The earliest the display can take its next frame: its latest frame and
+    // the shortest interval seen between two of them; now where that is past,
+    // and time_point::max() where the platform does not say.
+    virtual Clock::time_point nextDisplayFrame() { return Clock::time_point::max(); }
     // The longest a pause sleeps before it processes events again. Where the
     // platform runs the program's events itself while it sleeps (a browser
     // does), a pause sleeps to its end in one go.

@@ -22,7 +22,8 @@ void Pacer::IdlePause(std::int16_t count)
         return;
     }
     while (m_clock.now() < until)
-        m_sink->idle(until);
+        if (m_sink->idle(until))
+            break;
 }
 
 std::int16_t speedLimiterCount(int scrollValue)

@@ -28,8 +28,10 @@ public:
     virtual ~FrameSink() = default;
     // Shows every picture drawn since the last frame and returns once painted.
     virtual void present() = 0;
-    // Processes pending non-input events, then sleeps a little, never past until.
-    virtual void idle(Clock::time_point until) = 0;
+    // Processes pending non-input events, then sleeps a little, never past
+    // until. True once the pause that ends at until is over: until has come,
+    // or what is drawn next cannot reach the screen before it anyway.
+    virtual bool idle(Clock::time_point until) = 0;
 };
 
 class Pacer {

@@ -28,7 +28,15 @@ std::int64_t displayFrames()
 {
     return -1;
 }
-void awaitDisplayFrame() { }
+void awaitDisplayFrame(Clock::duration) { }
+Clock::duration sinceDisplayFrame()
+{
+    return {};
+}
+Clock::duration displayInterval()
+{
+    return {};
+}
 Clock::duration idleSlice()
 {
     return std::chrono::milliseconds(1);

@@ -20,6 +20,8 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
+
 namespace brovaci {
 
 namespace detail {
@@ -38,15 +40,24 @@ EM_ASYNC_JS(void, brovaciSleep, (double milliseconds), {
 // A frame is counted after it has been drawn: the animation-frame callback
 // sends a message, which the browser handles once that frame is painted,
 // after Qt's own callback of the same frame has drawn the window. Reading the
-// count asks for the next frame to be counted.
+// count asks for the next frame to be counted. Each frame's start is kept, on
+// the program's clock (performance.now), with the shortest interval seen
+// between two: the browser starts its frames at the display's refresh, so
+// that is the refresh interval once two frames in a row have been counted,
+// and never more than a 60 Hz display's until then.
 EM_JS(void, brovaciSetUpFrames, (), {
-    const frames = Module.brovaciFrames = { count: 0, requested: false, waiting: [] };
+    const frames = Module.brovaciFrames = { count: 0, requested: false, waiting: [], at: 0, interval: 1000 / 60 };
     const channel = new MessageChannel();
     frames.request = () => {
         if (frames.requested)
             return;
         frames.requested = true;
-        requestAnimationFrame(() => channel.port2.postMessage(0));
+        requestAnimationFrame(time => {
+            if (frames.at > 0 && time - frames.at >= 2)
+                frames.interval = Math.min(frames.interval, time - frames.at);
+            frames.at = time;
+            channel.port2.postMessage(0);
+        });
     };
     channel.port1.onmessage = () => {
         frames.requested = false;
@@ -62,11 +73,25 @@ EM_JS(double, brovaciFrameCount, (), {
     return Module.brovaciFrames.count;
 });
 
-EM_ASYNC_JS(void, brovaciNextFrame, (), {
+// The next frame, or the limit in milliseconds if that comes first (none
+// where it is below zero).
+EM_ASYNC_JS(void, brovaciNextFrame, (double limit), {
     await new Promise(resume => {
         Module.brovaciFrames.waiting.push(resume);
         Module.brovaciFrames.request();
+        if (limit >= 0)
+            setTimeout(resume, limit);
     });
+});
+
+// Milliseconds since the latest frame counted began; below zero before the first.
+EM_JS(double, brovaciSinceFrame, (), {
+    const frames = Module.brovaciFrames;
+    return frames.at > 0 ? performance.now() - frames.at : -1;
+});
+
+EM_JS(double, brovaciFrameInterval, (), {
+    return Module.brovaciFrames.interval;
 });
 
 // clang-format on
@@ -97,10 +122,28 @@ std::int64_t displayFrames()
     return static_cast<std::int64_t>(brovaciFrameCount());
 }
 
-void awaitDisplayFrame()
+void awaitDisplayFrame(Clock::duration limit)
 {
     setUpFrames();
-    brovaciNextFrame();
+    brovaciNextFrame(limit == Clock::duration::max()
+                         ? -1.0
+                         : std::max(0.0, std::chrono::duration<double, std::milli>(limit).count()));
+}
+
+Clock::duration sinceDisplayFrame()
+{
+    setUpFrames();
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(brovaciSinceFrame()));
+}
+
+// Unknown (zero) until a frame has been counted.
+Clock::duration displayInterval()
+{
+    setUpFrames();
+    if (brovaciSinceFrame() < 0)
+        return {};
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(brovaciFrameInterval()));
 }
 
 // The browser runs Qt's events while the program sleeps: a pause need not

@@ -36,15 +36,21 @@ class DisplayClock : public ManualClock {
 public:
     explicit DisplayClock(Clock::duration interval) : m_interval(interval) { }
     std::int64_t displayFrames() override { return since(m_start) / m_interval; }
-    void awaitDisplayFrame() override
+    void awaitDisplayFrame(Clock::time_point notAfter) override
     {
         ++waits;
-        const auto next = m_start + (displayFrames() + 1) * m_interval;
-        sleepFor(next - now());
+        sleepFor((hidden ? notAfter : std::min(nextDisplayFrame(), notAfter)) - now());
+    }
+    Clock::time_point nextDisplayFrame() override
+    {
+        return hidden ? now() : m_start + (displayFrames() + 1) * m_interval;
     }
     Clock::duration idleSlice() override { return std::chrono::hours(1); }
 
     int waits = 0;
+    // A page the browser does not show takes no frames: the latest was long
+    // ago, and a wait for the next lasts as long as it may.
+    bool hidden = false;
 
 private:
     Clock::duration m_interval;

@@ -279,7 +279,11 @@ namespace {
 class CountingSink : public FrameSink {
 public:
     void present() override { ++presents; }
-    void idle(Clock::time_point) override { ++idles; }
+    bool idle(Clock::time_point) override
+    {
+        ++idles;
+        return true;
+    }
     int presents = 0;
     int idles = 0;
 };

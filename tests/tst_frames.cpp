@@ -70,6 +70,8 @@ private slots:
     void afterATimeoutOnlyARefresh();
     void wipedFrameStaysOneRefresh();
     void wipedFrameStaysUntilTheDisplayTookIt();
+    void pauseEndsWithTheDisplaysFrames_data();
+    void pauseEndsWithTheDisplaysFrames();
     void repaintsOnlyWhatChanged();
     void boxDestroyedWhileAPresentWaits();
 };
@@ -208,13 +210,53 @@ void TestFrames::wipedFrameStaysUntilTheDisplayTookIt()
     shown.box->Cls();
     presenter.present();
     QCOMPARE(clock.waits, 1);
-    // A pause sleeps to its end in one go: the browser runs the events meanwhile.
-    const int sleeps = clock.sleeps;
-    Pacer pacer(&presenter, Pacer::DefaultPass, clock);
+}
+
+// Where the display says when it takes its frames, what the scene draws
+// after a pause reaches the screen at the display's first frame at or after
+// the pause's end: the pause returns at the display's frame before that,
+// so that the scene has a whole frame to draw in. Until near the end it
+// sleeps in one go, the browser running the events meanwhile.
+void TestFrames::pauseEndsWithTheDisplaysFrames_data()
+{
+    QTest::addColumn<int>("passes"); // of 1 ms, from 3 ms after a frame of the display's
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<int>("returnsAfter"); // ms
+    QTest::addColumn<int>("framesWaitedFor");
+    QTest::newRow("ends before the display's next frame") << 4 << false << 0 << 0;
+    QTest::newRow("ends on the display's next frame") << 7 << false << 0 << 0;
+    QTest::newRow("ends just after it") << 8 << false << 7 << 1;
+    QTest::newRow("a frame and a half") << 15 << false << 7 << 1;
+    QTest::newRow("long: sleeps, then watches") << 95 << false << 87 << 2;
+    QTest::newRow("a page the browser does not show") << 95 << true << 95 << 1;
+}
+
+void TestFrames::pauseEndsWithTheDisplaysFrames()
+{
+    QFETCH(int, passes);
+    QFETCH(bool, hidden);
+    QFETCH(int, returnsAfter);
+    QFETCH(int, framesWaitedFor);
+    constexpr auto Interval = 10ms;
+    DisplayClock clock(Interval);
+    Presenter presenter(Interval, clock);
+    ShownBox shown(presenter, clock);
+    QVERIFY(shown.show());
+    clock.sleepFor(3ms);
+    clock.hidden = hidden;
+    Pacer pacer(&presenter, 1ms, clock);
     const auto start = clock.now();
-    pacer.IdlePause(10000);
-    QCOMPARE(clock.since(start), Clock::duration(317500us));
-    QCOMPARE(clock.sleeps - sleeps, 1);
+    const auto end = start + passes * 1ms;
+    const int waits = clock.waits;
+    shown.box->PSet(10, 10, Blue);
+    pacer.IdlePause(std::int16_t(passes));
+    QCOMPARE(clock.since(start), Clock::duration(returnsAfter * 1ms));
+    QCOMPARE(clock.waits - waits, framesWaitedFor);
+    QCOMPARE(pacer.textLine(), passes);
+    if (!hidden) { // the next frame is the display's first at or after the end, never one before
+        QVERIFY(clock.nextDisplayFrame() >= end);
+        QVERIFY(clock.nextDisplayFrame() - Interval < end);
+    }
 }
 
 void TestFrames::repaintsOnlyWhatChanged()

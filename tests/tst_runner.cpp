@@ -33,7 +33,7 @@ public:
         if (throwAt == presents)
             throw std::bad_alloc();
     }
-    void idle(Clock::time_point) override { }
+    bool idle(Clock::time_point) override { return true; }
     int presents = 0;
     int abandonAt = -1;
     int throwAt = -1;
