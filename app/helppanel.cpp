@@ -30,6 +30,8 @@ HelpPanel::HelpPanel(QWidget *parent) : QPlainTextEdit(parent)
 // cache key each time, and the scroll bar's pictures pile up under it.
 void HelpPanel::setForeColor(const QColor &colour)
 {
+    if (colour == m_ink)
+        return;
     m_ink = colour;
     inkText();
 }
@@ -57,8 +59,17 @@ void HelpPanel::setFontSize(int points)
 
 void HelpPanel::setText(const QString &text)
 {
-    setPlainText(text);
-    inkText();
+    // The text goes in with its colour, and is laid out once: colouring it
+    // afterwards would lay all of it out again.
+    QTextCharFormat format;
+    if (m_ink.isValid())
+        format.setForeground(m_ink);
+    setPlainText(QString());
+    document()->setUndoRedoEnabled(false); // a new text is no edit to undo
+    QTextCursor(document()).insertText(text, format);
+    document()->setUndoRedoEnabled(true);
+    if (m_ink.isValid())
+        mergeCurrentCharFormat(format); // and what is typed next
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }

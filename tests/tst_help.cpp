@@ -14,6 +14,8 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextCursor>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,15 @@ QColor ink(const HelpPanel &panel)
     first.movePosition(QTextCursor::NextCharacter);
     const QBrush own = first.charFormat().foreground();
     return own.style() == Qt::NoBrush ? panel.palette().color(QPalette::Text) : own.color();
+}
+// Every colour the panel's text is painted in, from its first character to its last.
+QSet<QRgb> inks(const HelpPanel &panel)
+{
+    QSet<QRgb> found;
+    for (QTextBlock block = panel.document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            found.insert(fragment.fragment().charFormat().foreground().color().rgb());
+    return found;
 }
 QString stars(int n)
 {
@@ -203,10 +214,14 @@ void TestHelp::handlers()
     QCOMPARE(panel->toPlainText(), help::description());
     QCOMPARE(ink(*panel), black);
     QCOMPARE(panel->font().pointSize(), 12);
+    // All of the new text in its colour, and nothing of the old one to undo.
+    QCOMPARE(inks(*panel), QSet<QRgb>{black.rgb()});
+    QVERIFY(!panel->document()->isUndoAvailable());
 
     w.Txtistru_Click();
     QCOMPARE(panel->toPlainText(), help::instructions());
     QCOMPARE(ink(*panel), blue);
+    QCOMPARE(inks(*panel), QSet<QRgb>{blue.rgb()});
 }
 
 void TestHelp::clicksOnThePanel()
