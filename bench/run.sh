@@ -20,7 +20,7 @@ build-bench/bench/brovaci_bench --benchmark_min_time=0.5 2>/dev/null | sed -n '/
 cache=${BROVACI_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/brovaci}
 web=
 if [ "$(id -u)" -eq 0 ] && { [ -f "$cache/web-root-trixie/.brovaci-root" ] || [ "${1:-}" = --web ]; }; then
-    web=$(scripts/web --bench 2>/dev/null | grep '^| web: ' || true)
+    web=$(scripts/web --bench 2>/dev/null | grep -E '^\| web[:,] ' || true)
 fi
 {
     tag=SPDX # the written file's own licence lines, not this script's
@@ -30,7 +30,7 @@ fi
     echo
     echo "Written by \`bench/run.sh\` on $(date -u +%Y-%m-%d), on $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo),"
     echo "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(. /etc/os-release; echo "$PRETTY_NAME"), Qt $(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || echo '?'), offscreen platform."
-    [ -n "$web" ] && echo "The rows that start with \"web:\" are the page in Debian 13's Chromium, headless, served from 127.0.0.1."
+    [ -n "$web" ] && echo "The rows that start with \"web\" are the page in Debian 13's Chromium, headless, served from 127.0.0.1; \"CPU 4x slower\" is Chromium's own CPU throttling (\`Emulation.setCPUThrottlingRate\`), as on a low-end Chromebook; the share of a core under it is reported, with no target."
     echo "What each row measures: HACKING.md, \"Benchmarks\"."
     echo
     cat "$table"

@@ -21,9 +21,10 @@ import serve  # noqa: E402
 from browser import wait_until  # noqa: E402
 
 # The nominal times of the desktop's benchmark: the pauses, each frame held
-# for one refresh of a 60 Hz display.
-FILMS = [('turning curve', 'cmdtarmonica', 1.969), ('single pendulum', 'cmdmovimento', 5.715),
-         ('double pendulum', 'Cmddoppio', 12.599), ('damped pendulums', 'Cmdperde', 1.567)]
+# for one refresh of a 60 Hz display; and the pause after each film's last
+# frame, in seconds (the scroll bar at 10 for the turning curve).
+FILMS = [('turning curve', 'cmdtarmonica', 1.969, 80 * 31.75e-6), ('single pendulum', 'cmdmovimento', 5.715, 0.3175),
+         ('double pendulum', 'Cmddoppio', 12.599, 500 * 31.75e-6), ('damped pendulums', 'Cmdperde', 1.567, 0)]
 TURNING_FRAMES = 119
 TICK = os.sysconf('SC_CLK_TCK')
 
@@ -65,21 +66,30 @@ def opening(address, rate, label, target):
 
 
 def films(address, rate, label, within):
-    """Each film, from the press on its button to its end: a click on a help
-    button made during it changes the panel once the film has ended."""
-    page = browser.Page(address + 'index.html', throttle=rate, watch='panel')
+    """Each film, from the press on its button to its last frame on the
+    screen and that frame's pause, as the desktop's film runs from the click
+    to the end of its handler. The end is found by a click on a help button
+    made during the film: the panel changes once the film has ended, and the
+    last picture before that to change a picture box is the film's last. The
+    panel's own time is not the film's."""
+    page = browser.Page(address + 'index.html', throttle=rate, watch=('curve', 'pendulum', 'panel'))
     try:
         wait_until(lambda: page.picture_count() > TURNING_FRAMES, 30 * rate, 0.5)
         time.sleep(1)
-        for n, (name, button, nominal) in enumerate(FILMS):
+        for n, (name, button, nominal, last_pause) in enumerate(FILMS):
             seen, pressed = page.picture_count(), len(page.presses())
             panel = page.pictures(seen - 1)[0]['panel']['hash']
             page.click_on(button)
             page.click_on('Cmdistruzioni' if n % 2 == 0 else 'Cmdcosafa')
             ended = wait_until(lambda: page.first_picture(seen, f'p.panel.hash !== {panel}'), nominal * 3 + 5, 0.5)
-            wall = (ended['at'] - page.presses()[pressed]) / 1000 if ended else float('inf')
+            shown = page.pictures(seen - 1)
+            boxes = [(p['curve']['hash'], p['pendulum']['hash']) for p in shown]
+            last = max((p['at'] for p, before, now in zip(shown[1:], boxes, boxes[1:])
+                        if ended and p['at'] < ended['at'] and now != before), default=None)
+            wall = (last - page.presses()[pressed]) / 1000 + last_pause if last else float('inf')
             off = 100 * (wall - nominal) / nominal
-            row(f'{label}: film, {name}: wall / nominal', f'{wall:.3f} / {nominal:.3f} s ({off:+.1f} %)',
+            answer = f'; the panel {ended["at"] - last - 1000 * last_pause:.0f} ms after' if last else ''
+            row(f'{label}: film, {name}: wall / nominal', f'{wall:.3f} / {nominal:.3f} s ({off:+.1f} %{answer})',
                 f'within {within} %', abs(off) <= within)
             time.sleep(0.5)
     finally:

@@ -103,11 +103,12 @@ class Page:
         for source in before:  # scripts that run before the page's own
             self.cdp('Page.addScriptToEvaluateOnNewDocument', {'source': source})
         if watch:
-            # 'panel': the help panel alone, every fourth pixel each way, so
+            # A list of areas: those alone, every fourth pixel each way, so
             # that watching costs the page little (a slow computer's films).
-            areas = {name: list(area) for name, area in design.AREAS.items() if watch != 'panel' or name == 'panel'}
+            sampled = watch is not True
+            areas = {name: list(area) for name, area in design.AREAS.items() if not sampled or name in watch}
             self.cdp('Page.addScriptToEvaluateOnNewDocument',
-                     {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT, 4 if watch == 'panel' else 1)})
+                     {'source': WATCH_CANVAS % (areas, WIDTH, HEIGHT, 4 if sampled else 1)})
         self.opened = time.monotonic()
         self.driver.get(address)
 
