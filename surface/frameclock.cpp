@@ -13,8 +13,7 @@ bool raiseTimerResolution();
 void restoreTimerResolution();
 std::int64_t displayFrames();
 void awaitDisplayFrame(Clock::duration limit);
-Clock::duration sinceDisplayFrame();
-Clock::duration displayInterval();
+Clock::duration toNextDisplayFrame(); // duration::max() where unknown
 Clock::duration idleSlice();
 } // namespace detail
 
@@ -35,11 +34,9 @@ public:
     }
     Clock::time_point nextDisplayFrame() override
     {
-        const Clock::duration interval = detail::displayInterval();
-        if (interval <= Clock::duration::zero())
-            return Clock::time_point::max();
-        const auto at = now();
-        return std::max(at, at - detail::sinceDisplayFrame() + interval);
+        const Clock::duration wait = detail::toNextDisplayFrame();
+        return wait == Clock::duration::max() ? Clock::time_point::max()
+                                              : now() + std::max(wait, Clock::duration::zero());
     }
     Clock::duration idleSlice() override { return detail::idleSlice(); }
 };

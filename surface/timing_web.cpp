@@ -21,6 +21,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace brovaci {
 
@@ -77,21 +78,20 @@ EM_JS(double, brovaciFrameCount, (), {
 // where it is below zero).
 EM_ASYNC_JS(void, brovaciNextFrame, (double limit), {
     await new Promise(resume => {
-        Module.brovaciFrames.waiting.push(resume);
+        const timer = limit >= 0 ? setTimeout(resume, limit) : 0;
+        Module.brovaciFrames.waiting.push(() => {
+            clearTimeout(timer);
+            resume();
+        });
         Module.brovaciFrames.request();
-        if (limit >= 0)
-            setTimeout(resume, limit);
     });
 });
 
-// Milliseconds since the latest frame counted began; below zero before the first.
-EM_JS(double, brovaciSinceFrame, (), {
+// Milliseconds from now to the next frame, as far as the latest frame and
+// the interval tell (below zero where that is past); Infinity before the first.
+EM_JS(double, brovaciToNextFrame, (), {
     const frames = Module.brovaciFrames;
-    return frames.at > 0 ? performance.now() - frames.at : -1;
-});
-
-EM_JS(double, brovaciFrameInterval, (), {
-    return Module.brovaciFrames.interval;
+    return frames.at > 0 ? frames.at + frames.interval - performance.now() : Infinity;
 });
 
 // clang-format on
@@ -130,20 +130,13 @@ void awaitDisplayFrame(Clock::duration limit)
                          : std::max(0.0, std::chrono::duration<double, std::milli>(limit).count()));
 }
 
-Clock::duration sinceDisplayFrame()
+Clock::duration toNextDisplayFrame()
 {
     setUpFrames();
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(brovaciSinceFrame()));
-}
-
-// Unknown (zero) until a frame has been counted.
-Clock::duration displayInterval()
-{
-    setUpFrames();
-    if (brovaciSinceFrame() < 0)
-        return {};
-    return std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double, std::milli>(brovaciFrameInterval()));
+    const double milliseconds = brovaciToNextFrame();
+    if (!std::isfinite(milliseconds))
+        return Clock::duration::max();
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(milliseconds));
 }
 
 // The browser runs Qt's events while the program sleeps: a pause need not

@@ -76,13 +76,9 @@ std::int64_t displayFrames()
     return -1;
 }
 void awaitDisplayFrame(Clock::duration) { }
-Clock::duration sinceDisplayFrame()
+Clock::duration toNextDisplayFrame()
 {
-    return {};
-}
-Clock::duration displayInterval()
-{
-    return {};
+    return Clock::duration::max();
 }
 Clock::duration idleSlice()
 {
