@@ -91,7 +91,7 @@ private:
         if (std::exchange(m_fitting, true))
             return; // the screen's own change, as the factor is set
         QScreen *screen = m_window->screen();
-        setFactor(brovaci::fitScale(pageSize(screen), brovaci::Frmpendolo::screenNeeded()));
+        scaleForPage(screen);
         const QRect area = screen->availableGeometry();
         const QPoint shift = QPoint(area.width() / 2, area.height() / 2) - m_reference;
         for (const auto &[control, placed] : m_placed)
